@@ -1,0 +1,24 @@
+// Reading and writing whole text-line files. Writes replace the target atomically: a temporary
+// file in the same directory is written, flushed to disk and renamed over the target, so a
+// failure never leaves a short or half-written file behind.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tintor {
+
+// Reads the whole file and splits it into lines; EFOpenError(path) when it cannot be read.
+std::vector<std::string> LoadTextLines(const std::string& path);
+
+// Writes the lines (each followed by CR LF) to path, creating or replacing it.
+// EFCreateError(path) when the file cannot be created, EWriteError when the write falls short.
+void SaveTextLines(const std::string& path, const std::vector<std::string>& lines);
+
+// Test hook: when set, called before every write(2) of SaveTextLines with the number of bytes
+// about to be written; it returns how many bytes the write may pass (fewer simulates a full disk).
+using WriteLimiter = std::function<std::size_t(std::size_t requested)>;
+void SetWriteLimiterForTesting(WriteLimiter limiter);
+
+} // namespace tintor
