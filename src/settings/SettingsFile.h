@@ -32,9 +32,9 @@ inline constexpr int ButtonHints = 16;
 inline constexpr int SystemHints = 17;
 inline constexpr int Unused18 = 18;
 inline constexpr int PanelCursor = 19;
-inline constexpr int SlotColor0 = 19;   // slot N colour at SlotColor0 + N (N = 1..12)
-inline constexpr int SlotName0 = 31;    // slot N name at SlotName0 + N
-inline constexpr int GroupName0 = 43;   // group g name at GroupName0 + g (g = 1..3)
+inline constexpr int SlotColor0 = 19; // slot N colour at SlotColor0 + N (N = 1..12)
+inline constexpr int SlotName0 = 31;  // slot N name at SlotName0 + N
+inline constexpr int GroupName0 = 43; // group g name at GroupName0 + g (g = 1..3)
 inline constexpr int SaveFormStyle = 47;
 } // namespace idx
 

@@ -3,6 +3,7 @@
 // failure never leaves a short or half-written file behind.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -12,12 +13,17 @@ namespace tintor {
 // Reads the whole file and splits it into lines; EFOpenError(path) when it cannot be read.
 std::vector<std::string> LoadTextLines(const std::string& path);
 
+// As above, but stops reading once maxLines lines are complete: for callers that use only the
+// first lines of a file that may be large.
+std::vector<std::string> LoadTextLines(const std::string& path, std::size_t maxLines);
+
 // Writes the lines (each followed by CR LF) to path, creating or replacing it.
 // EFCreateError(path) when the file cannot be created, EWriteError when the write falls short.
 void SaveTextLines(const std::string& path, const std::vector<std::string>& lines);
 
 // Test hook: when set, called before every write(2) of SaveTextLines with the number of bytes
-// about to be written; it returns how many bytes the write may pass (fewer simulates a full disk).
+// about to be written; it returns how many bytes the write may pass. Fewer gives a partial write,
+// which SaveTextLines continues; 0 fails the write as a full disk would. An empty hook removes it.
 using WriteLimiter = std::function<std::size_t(std::size_t requested)>;
 void SetWriteLimiterForTesting(WriteLimiter limiter);
 
