@@ -166,9 +166,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void CreateControls();   // design values (MainDesign.cpp)
-    void CreateMenus();      // the seven menus (MainMenus.cpp)
-    void ApplyFrame();       // frame panels at their final place
+    void CreateControls(); // design values (MainDesign.cpp)
+    void CreateMenus();    // the seven menus (MainMenus.cpp)
+    void ApplyFrame();     // frame panels at their final place
     // An appearance item: chooser, then one property and one settings entry.
     void ChooseAppearanceColor(int index, const std::function<void(TColor)>& apply);
     // Typed command words; returns whether the text was one (MainCommands.cpp).

@@ -1,0 +1,40 @@
+// TINTOR's program entry: the application, the main window, the saved colours window.
+#include "colorsave/ColorSaveUnit.h"
+#include "main/MainUnit.h"
+#include "platform/Platform.h"
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QSessionManager>
+
+int main(int argc, char** argv) {
+    // The window is placed and kept on top by absolute coordinates, which only X11 honours:
+    // on a Wayland session run through XWayland unless the user chose a platform.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tintor"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/tintor32.xpm")));
+    app.setProperty("applicationTitle", QString::fromUtf8(tintor::ApplicationTitle));
+    app.setQuitOnLastWindowClosed(false);
+
+    tintor::QtPlatform platform;
+    app.setProperty("helpFile", QString::fromStdString(platform.ExeDir() + "TintHelp.hlp"));
+
+    tintor::TMainForm mainForm(platform);
+    mainForm.Guard([&] { mainForm.FormCreate(); });
+    mainForm.show();
+
+    tintor::TColorSaveForm colorSaveForm(mainForm, platform);
+    mainForm.SetColorSaveForm(&colorSaveForm);
+    mainForm.Guard([&] { colorSaveForm.FormCreate(); });
+
+    // Log-off or shutdown: store the settings as a close would.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainForm,
+                     [&](QSessionManager&) { mainForm.FormCloseQuery(); });
+
+    return app.exec();
+}

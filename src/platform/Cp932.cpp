@@ -1,0 +1,87 @@
+// Code page 932 conversion through Qt's ICU-backed "windows-31j" converter.
+#include "platform/Cp932.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace tintor {
+
+namespace {
+constexpr const char* CodecName = "windows-31j";
+
+// Byte length of one character (a UTF-16 code point given as its string) or 0 if unencodable.
+std::size_t EncodedLength(QStringView piece) {
+    QStringEncoder encoder(CodecName);
+    const QByteArray bytes = encoder.encode(piece);
+    return encoder.hasError() ? 0 : static_cast<std::size_t>(bytes.size());
+}
+
+// Walks the text one code point at a time.
+template <typename Fn> void ForEachCodePoint(const QString& text, Fn&& fn) {
+    for (qsizetype i = 0; i < text.size();) {
+        qsizetype len = 1;
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            len = 2;
+        if (!fn(QStringView(text).mid(i, len))) return;
+        i += len;
+    }
+}
+} // namespace
+
+QString FromCp932(std::string_view bytes) {
+    QStringDecoder decoder(CodecName);
+    return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+std::string ToCp932(const QString& text, bool* ok) {
+    QStringEncoder encoder(CodecName);
+    QByteArray bytes = encoder.encode(text);
+    if (!encoder.hasError()) {
+        if (ok) *ok = true;
+        return bytes.toStdString();
+    }
+    // Drop what code page 932 cannot hold, character by character.
+    std::string result;
+    ForEachCodePoint(text, [&](QStringView piece) {
+        QStringEncoder one(CodecName);
+        const QByteArray part = one.encode(piece);
+        if (!one.hasError()) result.append(part.constData(), static_cast<std::size_t>(part.size()));
+        return true;
+    });
+    if (ok) *ok = false;
+    return result;
+}
+
+bool IsCp932Encodable(const QString& text) {
+    QStringEncoder encoder(CodecName);
+    (void)encoder.encode(text);
+    return !encoder.hasError();
+}
+
+std::size_t Cp932Length(const QString& text) {
+    QStringEncoder encoder(CodecName);
+    const QByteArray bytes = encoder.encode(text);
+    if (!encoder.hasError()) return static_cast<std::size_t>(bytes.size());
+    std::size_t total = 0;
+    ForEachCodePoint(text, [&](QStringView piece) {
+        total += EncodedLength(piece);
+        return true;
+    });
+    return total;
+}
+
+QString TruncateToCp932Bytes(const QString& text, std::size_t maxBytes) {
+    if (Cp932Length(text) <= maxBytes) return text;
+    QString result;
+    std::size_t used = 0;
+    ForEachCodePoint(text, [&](QStringView piece) {
+        const std::size_t len = EncodedLength(piece);
+        if (used + len > maxBytes) return false;
+        used += len;
+        result.append(piece);
+        return true;
+    });
+    return result;
+}
+
+} // namespace tintor

@@ -1,0 +1,26 @@
+// Our help viewer: shows the HTML help file and jumps to a topic by its context number.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QTextBrowser;
+
+namespace tintor {
+
+class HelpViewer : public QWidget {
+    Q_OBJECT
+public:
+    explicit HelpViewer(QWidget* parent = nullptr);
+    // command 11: the contents; command 1: the topic whose context number is data.
+    void Show(const QString& helpFile, int command, int data);
+    QString CurrentAnchor() const { return anchor_; }
+    QTextBrowser* Browser() const { return browser_; }
+
+private:
+    QTextBrowser* browser_;
+    QString loadedFile_;
+    QString anchor_;
+};
+
+} // namespace tintor
