@@ -5,11 +5,11 @@
 #include "colour/ColorNames.h"
 #include "main/MakerInfo.h"
 #include "platform/HintTracker.h"
+#include "platform/InstallPaths.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QStandardPaths>
 
 namespace tintor {
 
@@ -264,12 +264,8 @@ void TMainForm::mnuWindowPosClick() {
 // --- Help, version, update check ---
 
 std::string TMainForm::HelpFilePath() {
-    const std::string beside = platform_.ExeDir() + "TintHelp.hlp";
-    if (QFileInfo::exists(QString::fromStdString(beside))) return beside;
-    // An installed program finds its help file in the shared data directory.
-    const QString installed = QStandardPaths::locate(QStandardPaths::GenericDataLocation,
-                                                     QStringLiteral("tintor/TintHelp.hlp"));
-    return installed.isEmpty() ? beside : installed.toStdString();
+    // Beside the program, else where an installation put it.
+    return FindDataFile(platform_.ExeDir(), "TintHelp.hlp");
 }
 
 void TMainForm::mnuHelpClick() {

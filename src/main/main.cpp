@@ -3,6 +3,7 @@
 #include "main/MainUnit.h"
 #include "platform/Platform.h"
 #include "platform/QtPlatform.h"
+#include "platform/SingleInstance.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -18,11 +19,14 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tintor"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tintor32.xpm")));
-    app.setProperty("applicationTitle", QString::fromUtf8(tintor::ApplicationTitle));
+    // The main window ends the program itself, also while the saved colours window is open.
     app.setQuitOnLastWindowClosed(false);
 
     tintor::QtPlatform platform;
-    app.setProperty("helpFile", QString::fromStdString(platform.ExeDir() + "TintHelp.hlp"));
+
+    // One copy per settings file: a second start brings the first to the front and ends.
+    tintor::SingleInstance instance(QString::fromStdString(platform.SettingsPath()));
+    if (!instance.Acquire()) return 0;
 
     tintor::TMainForm mainForm(platform);
     mainForm.Guard([&] { mainForm.FormCreate(); });
@@ -31,6 +35,12 @@ int main(int argc, char** argv) {
     tintor::TColorSaveForm colorSaveForm(mainForm, platform);
     mainForm.SetColorSaveForm(&colorSaveForm);
     mainForm.Guard([&] { colorSaveForm.FormCreate(); });
+
+    instance.OnActivationRequest([&] {
+        mainForm.showNormal();
+        mainForm.raise();
+        mainForm.activateWindow();
+    });
 
     // Log-off or shutdown: store the settings as a close would.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainForm,

@@ -2,6 +2,7 @@
 #include "platform/QtPlatform.h"
 
 #include "platform/HelpViewer.h"
+#include "platform/InstallPaths.h"
 #include "platform/Widgets.h"
 
 #include <QApplication>
@@ -194,7 +195,8 @@ std::string QtPlatform::ExeDir() {
 }
 
 std::string QtPlatform::SettingsPath() {
-    return ExeDir() + "System.tri";
+    if (settingsPath_.empty()) settingsPath_ = ResolveSettingsPath(ExeDir(), ConfigHome());
+    return settingsPath_;
 }
 
 void QtPlatform::MinimizeApp() {

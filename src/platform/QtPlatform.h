@@ -44,6 +44,7 @@ private:
     QPointer<HelpViewer> help_;
     QList<QPointer<QWidget>> lowered_;
     int lowerDepth_ = 0;
+    std::string settingsPath_;
 };
 
 // Turns "description|pattern" into a Qt name filter.
