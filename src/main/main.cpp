@@ -17,6 +17,8 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "xcb");
 
     QApplication app(argc, argv);
+    // The pictures and icons are compiled into the window library.
+    Q_INIT_RESOURCE(resources);
     QApplication::setApplicationName(QStringLiteral("tintor"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tintor32.xpm")));
     // The main window ends the program itself, also while the saved colours window is open.
