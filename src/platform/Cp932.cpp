@@ -54,7 +54,8 @@ std::string ToCp932(const QString& text, bool* ok) {
 
 bool IsCp932Encodable(const QString& text) {
     QStringEncoder encoder(CodecName);
-    (void)encoder.encode(text);
+    // encode() converts only when its result becomes a QByteArray.
+    const QByteArray bytes = encoder.encode(text);
     return !encoder.hasError();
 }
 
