@@ -219,7 +219,9 @@ public:
         const std::size_t room = kept >= maxBytes_ ? 0 : maxBytes_ - kept;
         const QString fitted = TruncateToCp932Bytes(encodable, room);
         QString result = head + fitted + tail;
-        if (Cp932Length(result) > maxBytes_) return Invalid;
+        // A text set longer than the limit by the program may still be shortened.
+        const std::size_t length = Cp932Length(result);
+        if (length > maxBytes_ && length >= Cp932Length(old)) return Invalid;
         input = result;
         pos = static_cast<int>(head.size() + fitted.size());
         return Acceptable;
