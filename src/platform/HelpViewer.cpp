@@ -22,7 +22,8 @@ HelpViewer::HelpViewer(QWidget* parent)
 }
 
 void HelpViewer::Show(const QString& helpFile, int command, int data) {
-    if (helpFile != loadedFile_) {
+    // Read the file unless it is the one already shown; after a failure, try again.
+    if (loadedFile_.isEmpty() || helpFile != loadedFile_) {
         QFile file(helpFile);
         if (file.open(QIODevice::ReadOnly)) {
             browser_->setHtml(QString::fromUtf8(file.readAll()));
