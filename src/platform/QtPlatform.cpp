@@ -26,6 +26,8 @@ QString Title() {
 
 // Message boxes stand above the program's stay-on-top windows and are centred on the screen.
 int RunBox(QMessageBox& box) {
+    // Messages may carry file names: never read them as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     box.adjustSize();
     if (QScreen* screen = QGuiApplication::primaryScreen()) {

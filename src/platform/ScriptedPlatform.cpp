@@ -10,11 +10,13 @@ std::string Utf8(const QString& text) {
     return text.toUtf8().toStdString();
 }
 
-template <typename T> std::optional<T> Pop(std::deque<std::optional<T>>& queue) {
-    if (queue.empty()) return std::nullopt;
-    auto answer = queue.front();
+// Takes the next scripted file answer into fileName; false for a cancel or an empty script.
+bool PopFile(std::deque<std::optional<QString>>& queue, QString& fileName) {
+    if (queue.empty()) return false;
+    const bool confirmed = queue.front().has_value();
+    if (confirmed) fileName = queue.front().value();
     queue.pop_front();
-    return answer;
+    return confirmed;
 }
 } // namespace
 
@@ -43,24 +45,22 @@ void ScriptedPlatform::ShowError(const QString& message) {
 
 std::optional<TColor> ScriptedPlatform::ChooseColor(QWidget*) {
     Record("ChooseColor");
-    return Pop(colorAnswers);
+    if (colorAnswers.empty()) return std::nullopt;
+    const std::optional<TColor> answer = colorAnswers.front();
+    colorAnswers.pop_front();
+    return answer;
 }
 
 bool ScriptedPlatform::OpenFileDialog(QWidget*, const QString& filter, const QString& defaultExt,
                                       QString& fileName) {
     Record("OpenFileDialog[" + Utf8(filter) + "|" + Utf8(defaultExt) + "] " + Utf8(fileName));
-    auto answer = Pop(fileAnswers);
-    if (!answer) return false;
-    fileName = *answer;
-    return true;
+    return PopFile(fileAnswers, fileName);
 }
 
 bool ScriptedPlatform::SaveFileDialog(QWidget*, const QString& filter, const QString& defaultExt,
                                       QString& fileName) {
     Record("SaveFileDialog[" + Utf8(filter) + "|" + Utf8(defaultExt) + "] " + Utf8(fileName));
-    auto answer = Pop(fileAnswers);
-    if (!answer) return false;
-    fileName = *answer;
+    if (!PopFile(fileAnswers, fileName)) return false;
     // Like the real dialog: a typed name without an extension gets the default one.
     const QString base = fileName.section('/', -1);
     if (!defaultExt.isEmpty() && !base.contains('.')) fileName += "." + defaultExt;
