@@ -133,8 +133,12 @@ void TMainForm::FormHitTest(const QPoint&) {
     if (top != y() || left != x()) move(left, top);
 }
 
+// Presses and movements that a child leaves unhandled (the colour panel, a frame line, the
+// button strip) are passed on to the window as well; only the window's own surface answers as
+// a title bar, so those are left alone here.
 void TMainForm::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton || childAt(event->position().toPoint()))
+        return QWidget::mousePressEvent(event);
     const QPoint global = event->globalPosition().toPoint();
     FormHitTest(global);
     // Let the window manager move the window; without one, follow the pointer ourselves.
@@ -150,7 +154,7 @@ void TMainForm::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     dragging_ = false;
-    FormHitTest(global);
+    if (!childAt(event->position().toPoint())) FormHitTest(global);
 }
 
 void TMainForm::mouseReleaseEvent(QMouseEvent* event) {
