@@ -2,6 +2,7 @@
 // set, and each message with the text the box held at the moment it was shown.
 #include "support/WindowFixture.h"
 
+#include <QTest>
 #include <optional>
 
 namespace tintor::test {
@@ -117,6 +118,30 @@ TEST_F(ColourTextTest, ShowOfSystemColourGivesLightButtonText) {
     Type("$80000005");
     main->ButtonShowClick();
     EXPECT_EQ(main->ButtonShow->FontColor(), LightButtonText);
+}
+
+TEST_F(ColourTextTest, BoxLosesTheFocusOnlyWhereItIsRedrawn) {
+    main->show();
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    const struct {
+        const char* text;
+        FlatButton* TMainForm::*button;
+        bool keepsFocus;
+    } cases[] = {
+        {"", &TMainForm::ButtonShow, true},         {" #FF0000", &TMainForm::ButtonShow, true},
+        {"#FF0000", &TMainForm::ButtonShow, false}, {"xyz", &TMainForm::ButtonShow, false},
+        {"#FF0000", &TMainForm::ButtonCTC, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        Type(c.text);
+        main->CopyEdit->setFocus();
+        ASSERT_TRUE(main->CopyEdit->hasFocus());
+        (main.get()->*c.button)->click();
+        EXPECT_EQ(main->CopyEdit->hasFocus(), c.keepsFocus);
+        EXPECT_TRUE(main->CopyEdit->isVisible());
+    }
 }
 
 TEST_F(ColourTextTest, CopyPutsAcceptedTextOnTheClipboardAndRefusesTheRest) {

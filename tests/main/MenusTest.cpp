@@ -5,6 +5,7 @@
 #include "main/MakerInfo.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 
 namespace tintor::test {
 namespace {
@@ -198,6 +199,26 @@ TEST_F(MenusTest, PastePutsTheClipboardTextIntoTheBox) {
     main->mnuTextBoxFormat->trigger();
     EXPECT_EQ(main->CopyEdit->Bytes(), "");
     EXPECT_EQ(FileBytes(), writtenBytes);
+}
+
+TEST_F(MenusTest, RightClickOpensEachControlsOwnMenu) {
+    main->show();
+    const struct {
+        QWidget* control;
+        QMenu* menu;
+    } cases[] = {
+        {main->VersionInfoLabel, main->PMLabel}, {main->CopyEdit, main->PMEdit},
+        {main->MainPanel, main->MainPM},         {main->ButtonShow, main->PMShow},
+        {main->ButtonCTC, main->PMCopy},         {main->ButtonPaste, main->PMPaste},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.control->objectName().toStdString());
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(1, 1),
+                                c.control->mapToGlobal(QPoint(1, 1)));
+        QApplication::sendEvent(c.control, &event);
+        EXPECT_TRUE(c.menu->isVisible());
+        c.menu->hide();
+    }
 }
 
 TEST_F(MenusTest, SavedColoursWindowOpensBesideTheMainWindow) {
