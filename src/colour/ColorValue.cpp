@@ -1,7 +1,7 @@
 // The five display formatters and the contrast rule for the button font colour.
 #include "colour/ColorValue.h"
 
-#include <cstdio>
+#include <string_view>
 
 namespace tintor {
 
@@ -19,38 +19,67 @@ Bytes SplitBytes(TColor color) {
     return {bits & 0xFFu, (bits >> 8) & 0xFFu, (bits >> 16) & 0xFFu};
 }
 
-// Formats into a fixed buffer; every caller's output is short and of known length.
-template <typename... Args> std::string Format(const char* pattern, Args... args) {
+constexpr char HexDigits[] = "0123456789ABCDEF";
+
+// Writes a byte as two uppercase hex digits.
+char* PutHex(char* out, unsigned byte) {
+    out[0] = HexDigits[(byte >> 4) & 0xFu];
+    out[1] = HexDigits[byte & 0xFu];
+    return out + 2;
+}
+
+// Writes a byte as three decimal digits with leading zeros.
+char* PutDecimal3(char* out, unsigned byte) {
+    out[0] = static_cast<char>('0' + byte / 100);
+    out[1] = static_cast<char>('0' + byte / 10 % 10);
+    out[2] = static_cast<char>('0' + byte % 10);
+    return out + 3;
+}
+
+// A prefix, three bytes in hex in the given order, and a suffix: the hex notations.
+std::string HexText(std::string_view prefix, unsigned first, unsigned second, unsigned third,
+                    std::string_view suffix = {}) {
     char buffer[16];
-    const int n = std::snprintf(buffer, sizeof buffer, pattern, args...);
-    return std::string(buffer, static_cast<std::size_t>(n));
+    char* out = buffer;
+    for (char c : prefix)
+        *out++ = c;
+    out = PutHex(PutHex(PutHex(out, first), second), third);
+    for (char c : suffix)
+        *out++ = c;
+    return std::string(buffer, static_cast<std::size_t>(out - buffer));
 }
 
 } // namespace
 
 std::string ColorToHtmlText(TColor color) {
     const Bytes b = SplitBytes(color);
-    return Format("#%02X%02X%02X", b.red, b.green, b.blue);
+    return HexText("#", b.red, b.green, b.blue);
 }
 
 std::string ColorToRgbText(TColor color) {
     const Bytes b = SplitBytes(color);
-    return Format("%03u,%03u,%03u", b.red, b.green, b.blue);
+    char buffer[11];
+    char* out = PutDecimal3(buffer, b.red);
+    *out++ = ',';
+    out = PutDecimal3(out, b.green);
+    *out++ = ',';
+    PutDecimal3(out, b.blue);
+    return std::string(buffer, sizeof buffer);
 }
 
 std::string ColorToDelphiText(TColor color) {
     const Bytes b = SplitBytes(color);
-    return Format("$00%02X%02X%02X", b.blue, b.green, b.red);
+    return HexText("$00", b.blue, b.green, b.red);
 }
 
 std::string ColorToVbText(TColor color) {
     const Bytes b = SplitBytes(color);
-    return Format("&H%02X%02X%02X&", b.blue, b.green, b.red);
+    return HexText("&H", b.blue, b.green, b.red, "&");
 }
 
 std::string ColorToCppText(TColor color) {
     const Bytes b = SplitBytes(color);
-    return Format("0x00%02X%02X%02X", b.blue, b.green, b.red);
+    return HexText("0x00", b.blue, b.green, b.red);
 }
 
 std::optional<std::string> FormatColorText(int format, TColor color) {

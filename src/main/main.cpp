@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QIcon>
 #include <QSessionManager>
+#include <QTimer>
+#include <memory>
 
 int main(int argc, char** argv) {
     // The window is placed and kept on top by absolute coordinates, which only X11 honours:
@@ -34,9 +36,14 @@ int main(int argc, char** argv) {
     mainForm.Guard([&] { mainForm.FormCreate(); });
     mainForm.show();
 
-    tintor::TColorSaveForm colorSaveForm(mainForm, platform);
-    mainForm.SetColorSaveForm(&colorSaveForm);
-    mainForm.Guard([&] { colorSaveForm.FormCreate(); });
+    // The saved colours window is built hidden right after the main window has been shown, so
+    // the main window appears without waiting for it.
+    std::unique_ptr<tintor::TColorSaveForm> colorSaveForm;
+    QTimer::singleShot(0, &mainForm, [&] {
+        colorSaveForm = std::make_unique<tintor::TColorSaveForm>(mainForm, platform);
+        mainForm.SetColorSaveForm(colorSaveForm.get());
+        mainForm.Guard([&] { colorSaveForm->FormCreate(); });
+    });
 
     instance.OnActivationRequest([&] {
         mainForm.showNormal();
@@ -48,5 +55,7 @@ int main(int argc, char** argv) {
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainForm,
                      [&](QSessionManager&) { mainForm.FormCloseQuery(); });
 
-    return app.exec();
+    const int result = app.exec();
+    mainForm.SetColorSaveForm(nullptr);
+    return result;
 }

@@ -4,6 +4,7 @@
 #include "platform/Cp932.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
@@ -312,11 +313,18 @@ TColor BackgroundColorOf(const QWidget* widget) {
 }
 
 QFont DesignFont(int pixelHeight, bool bold) {
+    // Ask for the designed font only where it is installed: a family that is missing costs a
+    // fallback search through every font at each use.
+    static const QStringList families = [] {
+        const QString designed = QStringLiteral("ＭＳ Ｐゴシック");
+        if (QFontDatabase::hasFamily(designed))
+            return QStringList{designed, QStringLiteral("IPAPGothic")};
+        return QStringList{QStringLiteral("IPAPGothic")};
+    }();
     QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")});
+    font.setFamilies(families);
     font.setPixelSize(pixelHeight);
     font.setBold(bold);
-    font.setStyleStrategy(QFont::PreferDefault);
     return font;
 }
 

@@ -113,15 +113,6 @@ void WriteAll(int fd, const std::string& text) {
     }
 }
 
-void SyncDirectory(const std::string& target) {
-    const std::size_t slash = target.rfind('/');
-    const std::string dir =
-        slash == std::string::npos ? "." : (slash == 0 ? "/" : target.substr(0, slash));
-    Descriptor fd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    // Best effort: the new file is complete either way; this only makes the rename durable.
-    if (fd.Valid()) ::fsync(fd.Get());
-}
-
 } // namespace
 
 std::vector<std::string> LoadTextLines(const std::string& path) {
@@ -197,7 +188,8 @@ void SaveTextLines(const std::string& path, const std::vector<std::string>& line
     WriteAll(temp.fd.Get(), text);
     int synced;
     do {
-        synced = ::fsync(temp.fd.Get());
+        // The data must be on disk before the rename, so a crash leaves the old or the new file.
+        synced = ::fdatasync(temp.fd.Get());
     } while (synced != 0 && errno == EINTR);
     if (synced != 0) throw EWriteError();
     if (!temp.fd.Close()) throw EWriteError();
@@ -209,7 +201,8 @@ void SaveTextLines(const std::string& path, const std::vector<std::string>& line
         throw EWriteError();
     }
     temp.renamed = true;
-    SyncDirectory(target);
+    // The directory is not flushed: after a power loss the rename may be undone, which leaves
+    // the old complete file, and a save happens after every change anyway.
 }
 
 void SetWriteLimiterForTesting(WriteLimiter limiter) {
