@@ -57,26 +57,30 @@ mkdir -p "$work/app"
 cp "$build/tintor" "$build/floor_window" "$work/app/"
 cp "$source_dir/resources/System.tri" "$source_dir/resources/TintHelp.hlp" "$work/app/"
 
-probe() { # name, title, program -> appends "ms kb" to $work/<name>
-    local line
-    if ! line=$("$build/startup_probe" --title "$2" "$3" 2>>"$work/probe.log"); then
-        echo "bench: start-up probe failed for $1:" >&2
+probe() { # name, title, program [args] -> appends "ms kb" to $work/<name>
+    local line name=$1 title=$2
+    shift 2
+    if ! line=$("$build/startup_probe" --title "$title" "$@" 2>>"$work/probe.log"); then
+        echo "bench: start-up probe failed for $name:" >&2
         cat "$work/probe.log" >&2
         exit 1
     fi
     line=${line#startup_ms=}
-    echo "${line/ vmhwm_kb=/ }" >>"$work/$1"
+    echo "${line/ vmhwm_kb=/ }" >>"$work/$name"
 }
 
 echo "Start-up: $runs runs of each, interleaved, on the $display_note" >&2
 # One discarded run of each fills the page cache and the font cache.
 probe warmup TINTOR "$work/app/tintor"
 probe warmup floor "$work/app/floor_window"
+probe warmup floortext "$work/app/floor_window" --text
 : >"$work/tintor"
 : >"$work/floor"
+: >"$work/floortext"
 for _ in $(seq "$runs"); do
     probe tintor TINTOR "$work/app/tintor"
     probe floor floor "$work/app/floor_window"
+    probe floortext floortext "$work/app/floor_window" --text
 done
 
 median() { # column of file
@@ -87,6 +91,8 @@ tintor_ms=$(median "$work/tintor" 1)
 floor_ms=$(median "$work/floor" 1)
 tintor_kb=$(median "$work/tintor" 2)
 floor_kb=$(median "$work/floor" 2)
+text_ms=$(median "$work/floortext" 1)
+text_kb=$(median "$work/floortext" 2)
 
 # --- Core operations and handlers (Google Benchmark, medians of repetitions) ---
 echo "Core operations and handlers: Google Benchmark" >&2
@@ -99,6 +105,7 @@ echo "Core operations and handlers: Google Benchmark" >&2
 
 # --- The table ---
 awk -F, -v tms="$tintor_ms" -v fms="$floor_ms" -v tkb="$tintor_kb" -v fkb="$floor_kb" \
+    -v xms="$text_ms" -v xkb="$text_kb" \
     -v runs="$runs" '
 function ns(value, unit) {
     if (unit == "us") return value * 1e3
@@ -130,6 +137,8 @@ END {
     printf "%-34s %14s %14s %8s %8s  %s\n", "figure", "TINTOR", "floor/target", "ratio", "limit", "result"
     row("start-up to window mapped (med " runs ")", sprintf("%.1f ms", tms), sprintf("%.1f ms", fms), tms / fms, "1.25")
     row("peak memory VmHWM at map", sprintf("%.1f MiB", tkb / 1024), sprintf("%.1f MiB", fkb / 1024), tkb / fkb, "1.50")
+    printf "%-34s %14s %14s %8.3f %8s  %s\n", "  start-up vs floor with text", sprintf("%.1f ms", tms), sprintf("%.1f ms", xms), tms / xms, "-", "(reference)"
+    printf "%-34s %14s %14s %8.3f %8s  %s\n", "  memory vs floor with text", sprintf("%.1f MiB", tkb / 1024), sprintf("%.1f MiB", xkb / 1024), tkb / xkb, "-", "(reference)"
     for (k = 1; k <= count; ++k) {
         name = order[k]
         if (name ~ /^core\/ColorTo(Html|Rgb|Delphi|Vb|Cpp)Text$/) {

@@ -23,15 +23,15 @@ inline constexpr std::string_view CopyFormatMessage =
 // Outcome of SHOW for a text (code page 932 bytes, at most what the box holds).
 struct ShowOutcome {
     enum Kind {
-        Nothing,                // empty text: no message, no redraw
-        LeadingBlank,           // notation message, then empty the box; no redraw
-        NotationThenClear,      // "c" not followed by "l": notation message, then empty the box
-        ClearThenNotation,      // any other first character: empty the box, then notation message
-        NameFound,              // CurrentColor := color; panel := CurrentColor; fonts follow
-        NameUnknown,            // name message; panel := CurrentColor; fonts follow
-        Apply,                  // a notation converted: CurrentColor, panel, fonts := color
-        NumberRefused,          // number message, nothing else changes
-        Unconverted,            // 10 bytes from "0"/"1"/"2" without "0x00": see ShowsNumberMessage
+        Nothing,           // empty text: no message, no redraw
+        LeadingBlank,      // notation message, then empty the box; no redraw
+        NotationThenClear, // "c" not followed by "l": notation message, then empty the box
+        ClearThenNotation, // any other first character: empty the box, then notation message
+        NameFound,         // CurrentColor := color; panel := CurrentColor; fonts follow
+        NameUnknown,       // name message; panel := CurrentColor; fonts follow
+        Apply,             // a notation converted: CurrentColor, panel, fonts := color
+        NumberRefused,     // number message, nothing else changes
+        Unconverted,       // 10 bytes from "0"/"1"/"2" without "0x00": see ShowsNumberMessage
     };
     Kind kind = Nothing;
     TColor color = 0; // for NameFound and Apply

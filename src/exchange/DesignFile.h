@@ -23,8 +23,8 @@ enum class DesignElement {
 };
 
 struct DesignColors {
-    TColor versionFont, titleFont, editFont, editColor, windowColor, panelColor, showFont,
-        copyFont, pasteFont;
+    TColor versionFont, titleFont, editFont, editColor, windowColor, panelColor, showFont, copyFont,
+        pasteFont;
 };
 
 class DesignSink {
