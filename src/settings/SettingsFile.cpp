@@ -4,6 +4,7 @@
 #include "settings/TextFile.h"
 #include "settings/TextLines.h"
 
+#include <utility>
 #include <vector>
 
 namespace tintor {
@@ -38,9 +39,12 @@ SettingsArray FirstSettings() {
 
 void LoadSettingsFile(const std::string& path, SettingsArray& settings) {
     // Lines after the last entry are never used, so they are not read.
-    const std::vector<std::string> lines = LoadTextLines(path, SettingsCount);
-    for (std::size_t k = 0; k < SettingsCount; ++k)
-        settings[k] = LineAt(lines, k);
+    // Lines are moved into the entries, so a huge line is never held twice.
+    std::vector<std::string> lines = LoadTextLines(path, SettingsCount);
+    for (std::size_t k = 0; k < SettingsCount; ++k) {
+        LineAt(lines, k); // EListError(k) at the first missing line
+        settings[k] = std::move(lines[k]);
+    }
 }
 
 void SaveSettingsFile(const std::string& path, const SettingsArray& settings) {

@@ -25,7 +25,7 @@ class TextLineSplitter {
 public:
     // Stop once this many lines are complete; the rest of the text is not wanted.
     explicit TextLineSplitter(std::size_t maxLines = static_cast<std::size_t>(-1))
-        : maxLines_(maxLines) {}
+        : maxLines_(maxLines), done_(maxLines == 0) {}
 
     // Takes the next piece. Returns false once no further text can change the lines (a NUL
     // byte was met or maxLines lines are complete); later pieces are then ignored.
