@@ -83,7 +83,8 @@ void TMainForm::mnuPortClick(QObject* sender) {
         if (!platform_.OpenFileDialog(this, QString::fromUtf8(UserColorFilter),
                                       QString::fromUtf8(UserColorExtension), ODFileName))
             return;
-        const auto lines = LoadTextLines(ODFileName.toStdString());
+        // The import reads no further than its 24 lines, so no more are kept in memory.
+        const auto lines = LoadTextLines(ODFileName.toStdString(), 2 * SlotCount);
         if (!saveForm) return;
         SlotSink sink(saveForm, Settings);
         ImportUserColors(lines, sink);
@@ -110,7 +111,7 @@ void TMainForm::mnuPortClick(QObject* sender) {
         if (!platform_.OpenFileDialog(this, QString::fromUtf8(DesignFilter),
                                       QString::fromUtf8(DesignExtension), ODFileName))
             return;
-        const auto lines = LoadTextLines(ODFileName.toStdString());
+        const auto lines = LoadTextLines(ODFileName.toStdString(), 9);
         WindowDesignSink sink(*this);
         ImportDesign(lines, sink);
         CaptureDesign();

@@ -272,7 +272,7 @@ void TMainForm::mnuHelpClick() {
     const QString file = QString::fromStdString(HelpFilePath());
     qApp->setProperty("helpFile", file);
     platform_.WinHelp(file, HELP_FINDER, 0);
-    platform_.NormalizeTopMosts();
+    platform_.NormalizeTopMostsWhileHelpShows();
 }
 
 void TMainForm::mnuButtonHelp1Click(QObject* sender) {

@@ -45,4 +45,9 @@ void HelpViewer::Show(const QString& helpFile, int command, int data) {
     activateWindow();
 }
 
+void HelpViewer::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    emit hidden();
+}
+
 } // namespace tintor

@@ -17,6 +17,12 @@ public:
     QString CurrentAnchor() const { return anchor_; }
     QTextBrowser* Browser() const { return browser_; }
 
+signals:
+    void hidden();
+
+protected:
+    void hideEvent(QHideEvent* event) override;
+
 private:
     QTextBrowser* browser_;
     QString loadedFile_;

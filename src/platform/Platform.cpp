@@ -10,10 +10,14 @@ QString ErrorBoxText(const std::exception& error) {
     QString message;
     QByteArray raw;
     if (const auto* convert = dynamic_cast<const EConvertError*>(&error)) {
-        // The offending text is code page 932 bytes: decode it for the message.
-        message = QString::fromStdString(
-            EConvertError::MessageFor(FromCp932(convert->Text()).toUtf8().toStdString()));
-        raw = QByteArray::fromStdString(EConvertError::MessageFor(convert->Text()));
+        // The offending text is code page 932 bytes: decode it for the message. A text from a
+        // file may be any length; the box shows its start.
+        constexpr qsizetype ShownLength = 200;
+        QString text = FromCp932(convert->Text());
+        if (text.size() > ShownLength) text = text.left(ShownLength) + QStringLiteral("…");
+        message = QString::fromStdString(EConvertError::MessageFor(text.toUtf8().toStdString()));
+        // The sort test looks at the message's own last byte, which never depends on the text.
+        raw = QByteArray::fromStdString(EConvertError::MessageFor(std::string()));
     } else {
         message = QString::fromUtf8(error.what());
         raw = QByteArray(error.what());

@@ -65,6 +65,8 @@ public:
     // Takes the application's stay-on-top windows out of the top-most band, and back.
     virtual void NormalizeTopMosts() = 0;
     virtual void RestoreTopMosts() = 0;
+    // Lowers them for as long as the help viewer stays open; they return when it closes.
+    virtual void NormalizeTopMostsWhileHelpShows() { NormalizeTopMosts(); }
     // Makes a top-level window stay on top or not, while it keeps its place and visibility.
     virtual void SetStayOnTop(QWidget* window, bool onTop) = 0;
 

@@ -152,8 +152,22 @@ std::optional<QString> QtPlatform::ClipboardText() {
 }
 
 void QtPlatform::WinHelp(const QString& helpFile, int command, int data) {
-    if (!help_) help_ = new HelpViewer();
+    if (!help_) {
+        help_ = new HelpViewer();
+        QObject::connect(help_, &HelpViewer::hidden, [this] {
+            if (!helpHoldsLowering_) return;
+            helpHoldsLowering_ = false;
+            RestoreTopMosts();
+        });
+    }
     help_->Show(helpFile, command, data);
+}
+
+void QtPlatform::NormalizeTopMostsWhileHelpShows() {
+    if (!help_ || !help_->isVisible()) return NormalizeTopMosts();
+    if (helpHoldsLowering_) return; // already lowered for this viewer
+    helpHoldsLowering_ = true;
+    NormalizeTopMosts();
 }
 
 void QtPlatform::ShellOpen(const QString& address) {

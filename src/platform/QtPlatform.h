@@ -32,6 +32,7 @@ public:
     void ShellOpen(const QString& address) override;
     void NormalizeTopMosts() override;
     void RestoreTopMosts() override;
+    void NormalizeTopMostsWhileHelpShows() override;
     void SetStayOnTop(QWidget* window, bool onTop) override;
     QSize ScreenSize() override;
     QPoint CursorPos() override;
@@ -44,6 +45,7 @@ private:
     QPointer<HelpViewer> help_;
     QList<QPointer<QWidget>> lowered_;
     int lowerDepth_ = 0;
+    bool helpHoldsLowering_ = false;
     std::string settingsPath_;
 };
 

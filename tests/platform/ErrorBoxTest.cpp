@@ -50,6 +50,9 @@ TEST(ErrorBoxText, ConversionErrorShowsTheDecodedText) {
         {"\x82\xa0", "'あ' は整数ではありません."},
         {"x", "'x' は整数ではありません."},
         {"", "'' は整数ではありません."},
+        {std::string(200, '7'), "'" + std::string(200, '7') + "' は整数ではありません."},
+        // A huge line from a hand-made file shows its start only.
+        {std::string(5000, '7'), "'" + std::string(200, '7') + "…' は整数ではありません."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.shown);
