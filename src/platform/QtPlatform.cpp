@@ -3,6 +3,7 @@
 
 #include "platform/HelpViewer.h"
 #include "platform/InstallPaths.h"
+#include "platform/X11KeepAbove.h"
 #include "platform/Widgets.h"
 
 #include <QApplication>
@@ -46,6 +47,7 @@ void SetTopMost(QWidget* window, bool onTop) {
         handle->setFlags(flags);
         window->overrideWindowFlags(window->windowFlags().setFlag(Qt::WindowStaysOnTopHint, onTop));
         if (onTop && window->isVisible()) window->raise();
+        X11KeepAbove::Instance().SetAbove(window, onTop);
     } else {
         window->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
     }
