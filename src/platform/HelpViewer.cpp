@@ -4,6 +4,8 @@
 #include "platform/Platform.h"
 
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QFileInfo>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -19,6 +21,9 @@ HelpViewer::HelpViewer(QWidget* parent)
     layout->addWidget(browser_);
     browser_->setOpenExternalLinks(true);
     resize(560, 480);
+    // Open in the middle of the screen; a window manager may place it otherwise.
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 void HelpViewer::Show(const QString& helpFile, int command, int data) {
