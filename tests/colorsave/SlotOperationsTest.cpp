@@ -3,6 +3,9 @@
 
 #include "colour/ColorNames.h"
 #include "colour/ColorValue.h"
+#include "settings/TextFile.h"
+
+#include <functional>
 
 namespace tintor::test {
 namespace {
@@ -207,6 +210,59 @@ TEST_F(ColorSaveFormTest, DefaultAllRestoresTopMostsWhenASaveFails) {
     ASSERT_EQ(platform.CallsStartingWith("ShowError").size(), 1u);
     EXPECT_EQ(platform.CallsStartingWith("RestoreTopMosts").size(), 1u);
     EXPECT_TRUE(platform.CallsStartingWith("ShowMessage").empty());
+}
+
+// Every write of System.tri goes through one write(2) here; the count shows how often an action
+// rewrites the file: once for a change, once per slot when all slots are reset, never for Set,
+// Copy or the set-up.
+TEST_F(ColorSaveFormTest, EachActionRewritesSystemTriAsOftenAsItChanges) {
+    int writes = 0;
+    SetWriteLimiterForTesting([&writes](std::size_t requested) {
+        ++writes;
+        return requested;
+    });
+    struct RemoveLimiter {
+        ~RemoveLimiter() { SetWriteLimiterForTesting(nullptr); }
+    } removeLimiter;
+
+    settings[idx::SlotColor0 + 1] = "clRed";
+    settings[idx::SlotName0 + 1] = "#FF0000";
+    Start();
+    EXPECT_EQ(writes, 0) << "set-up";
+    Tick({main->mnuHTML});
+    main->CurrentColor = 0x00563412;
+    main->CopyEdit->SetBytes("#123456");
+
+    const struct {
+        const char* action;
+        std::function<void()> run;
+        int writes;
+    } cases[] = {
+        {"Set", [&] { form->Set1->click(); }, 0},
+        {"Copy", [&] { form->Copy1->click(); }, 0},
+        {"Save", [&] { form->Save1->click(); }, 1},
+        {"Default", [&] { form->Def(2)->click(); }, 1},
+        {"group name", [&] { form->ButtonSetting2->click(); }, 1},
+        {"window style", [&] { form->FStyle2->click(); }, 1},
+        {"Default all, cancelled",
+         [&] {
+             platform.messageBoxAnswers = {IDCANCEL};
+             form->ButtonDefault4->click();
+         },
+         0},
+        {"Default all",
+         [&] {
+             platform.messageBoxAnswers = {IDOK};
+             form->ButtonDefault4->click();
+         },
+         12},
+    };
+    for (const auto& c : cases) {
+        writes = 0;
+        c.run();
+        EXPECT_EQ(writes, c.writes) << c.action;
+    }
+    EXPECT_TRUE(platform.CallsStartingWith("ShowError").empty());
 }
 
 } // namespace
