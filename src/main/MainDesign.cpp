@@ -100,6 +100,7 @@ void TMainForm::CreateControls() {
     CopyEdit->setFrame(false);
     CopyEdit->setFont(DesignFont(13));
     CopyEdit->setTextMargins(0, 0, 0, 0);
+    CopyEdit->SetAutoSelect(false);
     SetHint(CopyEdit, QStringLiteral("色をテキストで表示、入力します"));
     SetShowHint(CopyEdit, true);
     SetFontColor(CopyEdit, WindowText);

@@ -4,6 +4,7 @@
 #include "platform/Cp932.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QFontDatabase>
 #include <QMouseEvent>
 #include <QPainter>
@@ -184,8 +185,15 @@ void ColorPanel::mouseReleaseEvent(QMouseEvent* event) {
 // --- ByteLineEdit ---
 
 namespace {
-// Keeps the box within its byte limit: of what an edit inserts, only what fits stays, cut
-// between characters; characters code page 932 cannot hold are dropped.
+qsizetype FirstLineBreak(const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i] == u'\r' || text[i] == u'\n') return i;
+    return -1;
+}
+
+// Keeps the box within its byte limit and on one line: of what an edit inserts, only the part
+// before a line break and within the limit stays, cut between characters; characters code page
+// 932 cannot hold are dropped.
 class ByteLimitValidator : public QValidator {
 public:
     ByteLimitValidator(ByteLineEdit* edit, int maxBytes)
@@ -196,7 +204,8 @@ public:
 
     State validate(QString& input, int& pos) const override {
         if (bypass) return Acceptable;
-        if (IsCp932Encodable(input) && Cp932Length(input) <= maxBytes_) return Acceptable;
+        if (FirstLineBreak(input) < 0 && IsCp932Encodable(input) && Cp932Length(input) <= maxBytes_)
+            return Acceptable;
         const QString& old = accepted_;
         qsizetype prefix = 0;
         while (prefix < old.size() && prefix < input.size() && old[prefix] == input[prefix])
@@ -208,6 +217,8 @@ public:
         const QString head = input.left(prefix);
         const QString tail = input.right(suffix);
         QString inserted = input.mid(prefix, input.size() - prefix - suffix);
+        // A one-line box takes a pasted or dropped text up to its first line break.
+        if (const qsizetype brk = FirstLineBreak(inserted); brk >= 0) inserted.truncate(brk);
         // Drop characters that have no code page 932 form.
         QString encodable;
         for (qsizetype i = 0; i < inserted.size();) {
@@ -254,6 +265,19 @@ void ByteLineEdit::SetBytes(const std::string& bytes) {
 
 void ByteLineEdit::InsertLimited(const QString& text) {
     insert(text);
+}
+
+void ByteLineEdit::focusInEvent(QFocusEvent* event) {
+    // Qt selects the whole text when the box is entered with the keyboard; a box without
+    // select-all on entry keeps its text unselected, as a click into it does.
+    const Qt::FocusReason reason = event->reason();
+    if (!autoSelect_ && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                         reason == Qt::ShortcutFocusReason)) {
+        QFocusEvent plain(event->type(), Qt::OtherFocusReason);
+        QLineEdit::focusInEvent(&plain);
+        return;
+    }
+    QLineEdit::focusInEvent(event);
 }
 
 void ByteLineEdit::Redraw() {

@@ -59,8 +59,8 @@ private:
 };
 
 // A one-line text box that holds at most maxBytes bytes of code page 932 text, for typing,
-// pasting and dropping alike. A cut never splits a character; characters code page 932 cannot
-// hold are refused.
+// pasting and dropping alike, and on one line: a pasted or dropped text ends at its first line
+// break. A cut never splits a character; characters code page 932 cannot hold are refused.
 class ByteLineEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -73,9 +73,15 @@ public:
     void InsertLimited(const QString& text);
     // Hide and show again at once: redraws the box; it ends without keyboard focus.
     void Redraw();
+    // Whether entering the box with the keyboard selects its whole text (Qt's default).
+    void SetAutoSelect(bool on) { autoSelect_ = on; }
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     int maxBytes_;
+    bool autoSelect_ = true;
 };
 
 // A flat button with a tag and its own font colour.

@@ -5,7 +5,9 @@
 #include "main/MakerInfo.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
+#include <QTest>
 
 namespace tintor::test {
 namespace {
@@ -199,6 +201,44 @@ TEST_F(MenusTest, PastePutsTheClipboardTextIntoTheBox) {
     main->mnuTextBoxFormat->trigger();
     EXPECT_EQ(main->CopyEdit->Bytes(), "");
     EXPECT_EQ(FileBytes(), writtenBytes);
+}
+
+// The box's own keyboard paste (and a drop) takes the text up to its first line break, as
+// PASTE does; a line break never gets into the one-line box.
+TEST_F(MenusTest, KeyboardPasteStopsAtTheFirstLineBreak) {
+    const struct {
+        const char* before;
+        const char* clipboard;
+        const char* after;
+    } cases[] = {
+        {"", "#ABCDEF\r\nsecond", "#ABCDEF"},
+        {"", "ab\rcd", "ab"},
+        {"", "\nabc", ""},
+        {"#12", "34\n56", "#1234"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.clipboard);
+        Type(c.before);
+        main->CopyEdit->end(false);
+        QGuiApplication::clipboard()->setText(U(c.clipboard));
+        QTest::keyClick(main->CopyEdit, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(main->CopyEdit->Bytes(), c.after);
+    }
+}
+
+TEST_F(MenusTest, EnteringTheBoxWithTheKeyboardSelectsNothing) {
+    main->show();
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    Type("#FF0000");
+    main->CopyEdit->Redraw(); // as after SHOW: the box has lost the focus
+    ASSERT_FALSE(main->CopyEdit->hasFocus());
+
+    QTest::keyClick(main.get(), Qt::Key_Tab);
+
+    EXPECT_TRUE(main->CopyEdit->hasFocus());
+    EXPECT_FALSE(main->CopyEdit->hasSelectedText());
+    EXPECT_EQ(main->CopyEdit->Bytes(), "#FF0000");
 }
 
 TEST_F(MenusTest, RightClickOpensEachControlsOwnMenu) {
