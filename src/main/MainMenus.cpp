@@ -331,7 +331,8 @@ void TMainForm::mnuCSFShowClick() {
     const int left = L < S - 450 ? L + W + 20 : L - 330;
     const int top = T >= 1 ? T - 60 : 0;
     ColorSaveForm->move(left, top);
-    ColorSaveForm->show();
+    // Also brings back a window that was minimised with the application.
+    ColorSaveForm->showNormal();
     ColorSaveForm->raise();
 }
 

@@ -107,9 +107,27 @@ int TagOf(const QObject* object) {
 }
 
 namespace {
+// A control whose hint is switched off shows no pop-up hint at all: without this, Qt would hand
+// the tooltip request on to the enclosing panel and show the panel's hint instead.
+class SilentHint : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ToolTip && !HintOf(watched).isEmpty() && !ShowHintOf(watched))
+            return true;
+        return false;
+    }
+};
+
 void ApplyToolTip(QObject* object) {
-    if (auto* widget = qobject_cast<QWidget*>(object))
-        widget->setToolTip(ShowHintOf(object) ? HintOf(object) : QString());
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget) return;
+    widget->setToolTip(ShowHintOf(object) ? HintOf(object) : QString());
+    static SilentHint* silencer = new SilentHint(qApp);
+    widget->removeEventFilter(silencer);
+    widget->installEventFilter(silencer);
 }
 } // namespace
 

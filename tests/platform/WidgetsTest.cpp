@@ -4,6 +4,7 @@
 #include "platform/Cp932.h"
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QImage>
 #include <QLabel>
 #include <QPalette>
@@ -88,6 +89,40 @@ TEST(Hints, TheHintIsKeptWhileItsPopUpIsOff) {
     EXPECT_EQ(label.toolTip(), QString::fromUtf8("色をテキストで表示、入力します"));
     SetHint(&label, "x");
     EXPECT_EQ(label.toolTip(), "x");
+}
+
+// Counts the tooltip requests that reach a widget.
+class ToolTipCounter : public QObject {
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::ToolTip) ++count;
+        return false;
+    }
+};
+
+TEST(Hints, AControlWithItsHintOffDoesNotShowItsPanelsHint) {
+    QWidget panel;
+    SetHint(&panel, QString::fromUtf8("画面内クリックで、カラーパレットを表示"));
+    SetShowHint(&panel, true);
+    auto* button = new QLabel(&panel);
+    SetHint(button, QString::fromUtf8("テキストから色を解析"));
+    ToolTipCounter counter;
+    panel.installEventFilter(&counter);
+
+    const QPoint at(1, 1);
+    SetShowHint(button, false);
+    QHelpEvent off(QEvent::ToolTip, at, button->mapToGlobal(at));
+    QApplication::sendEvent(button, &off);
+    EXPECT_EQ(counter.count, 0);
+
+    // A control without a hint of its own still passes the request on to its panel.
+    auto* plain = new QLabel(&panel);
+    QHelpEvent bare(QEvent::ToolTip, at, plain->mapToGlobal(at));
+    QApplication::sendEvent(plain, &bare);
+    EXPECT_EQ(counter.count, 1);
 }
 
 } // namespace
