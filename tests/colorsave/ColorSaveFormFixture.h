@@ -9,6 +9,7 @@
 #include "platform/ScriptedPlatform.h"
 #include "settings/SettingsFile.h"
 #include "settings/TextLines.h"
+#include "support/WindowFixture.h"
 
 #include <QTemporaryDir>
 #include <fstream>
@@ -21,19 +22,11 @@
 
 namespace tintor::test {
 
-inline QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-inline std::string Sjis(const char* utf8) {
-    return ToCp932(QString::fromUtf8(utf8));
-}
 inline std::string Utf8(const QString& text) {
     return text.toUtf8().toStdString();
 }
-
 inline std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    return ReadFileBytes(path);
 }
 
 class ColorSaveFormTest : public ::testing::Test {
