@@ -4,9 +4,9 @@
 #include "platform/Platform.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QFileInfo>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 

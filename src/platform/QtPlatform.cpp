@@ -3,8 +3,8 @@
 
 #include "platform/HelpViewer.h"
 #include "platform/InstallPaths.h"
-#include "platform/X11KeepAbove.h"
 #include "platform/Widgets.h"
+#include "platform/X11KeepAbove.h"
 
 #include <QApplication>
 #include <QClipboard>
