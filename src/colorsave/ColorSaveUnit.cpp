@@ -184,7 +184,12 @@ void TColorSaveForm::Save1Click(QObject* sender) {
     if (main_.mnuHTML->isChecked()) name->SetCaption(ColorToHtmlText(color));
     if (main_.mnuRGB->isChecked()) name->SetCaption(ColorToRgbText(color));
     if (main_.mnuDelphi->isChecked()) name->SetCaption(ColorToDelphiText(color));
-    if (main_.mnuVB->isChecked()) name->SetCaption("&" + ColorToVbText(color) + "&");
+    if (main_.mnuVB->isChecked()) {
+        // One more "&" at each end, so the panel shows the plain Visual Basic text.
+        std::string wrapped(1, '&');
+        wrapped.append(ColorToVbText(color)).push_back('&');
+        name->SetCaption(wrapped);
+    }
     if (main_.mnuCplus->isChecked()) name->SetCaption(ColorToCppText(color));
 
     main_.Settings[idx::SlotColor0 + n] = ColorToIdentText(color);
