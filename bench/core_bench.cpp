@@ -85,14 +85,16 @@ void BM_AnalyzeShowText(benchmark::State& state) {
 BENCHMARK(BM_AnalyzeShowText)->Name("core/AnalyzeShowText");
 
 // A private directory for the settings file benchmarks, removed at exit.
+// The string is never destroyed, so the exit handler can still read it.
 const std::string& TempDir() {
-    static const std::string dir = [] {
+    static const std::string* dir = [] {
         std::string pattern = (std::filesystem::temp_directory_path() / "tintor-bench-XXXXXX");
         if (!mkdtemp(pattern.data())) std::abort();
+        auto* path = new std::string(pattern);
         std::atexit([] { std::filesystem::remove_all(TempDir()); });
-        return pattern;
+        return path;
     }();
-    return dir;
+    return *dir;
 }
 
 void BM_LoadSettingsFile(benchmark::State& state) {
