@@ -3,6 +3,7 @@
 #include "main/MainUnit.h"
 #include "platform/Platform.h"
 #include "platform/QtPlatform.h"
+#include "platform/QuitSignals.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
@@ -50,6 +51,9 @@ int main(int argc, char** argv) {
         mainForm.raise();
         mainForm.activateWindow();
     });
+
+    // Asked to end by a signal: close as the close button does, so the settings are stored.
+    tintor::OnQuitSignals([&] { mainForm.close(); });
 
     // Log-off or shutdown: store the settings as a close would.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainForm,

@@ -13,15 +13,16 @@ namespace tintor {
 SingleInstance::SingleInstance(const QString& key) {
     const QByteArray hash =
         QCryptographicHash::hash(QDir::cleanPath(key).toUtf8(), QCryptographicHash::Sha1).toHex();
-    name_ = QStringLiteral("tintor-") + QString::fromLatin1(hash.left(16));
+    // The socket and the lock live in the user's runtime directory, not loose in /tmp.
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (dir.isEmpty()) dir = QDir::tempPath();
+    name_ = dir + QStringLiteral("/tintor-") + QString::fromLatin1(hash.left(16));
 }
 
 SingleInstance::~SingleInstance() = default;
 
 bool SingleInstance::Acquire() {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty()) dir = QDir::tempPath();
-    lock_ = std::make_unique<QLockFile>(dir + "/" + name_ + ".lock");
+    lock_ = std::make_unique<QLockFile>(name_ + ".lock");
     lock_->setStaleLockTime(0); // a lock left by a crashed copy is recognised by its dead owner
     if (!lock_->tryLock(0)) {
         // Another copy runs: ask it to come to the front.
