@@ -319,16 +319,24 @@ void FlatButton::SetFontColor(TColor color) {
 
 // --- Colours through palettes ---
 
-void SetFontColor(QWidget* widget, TColor color) {
-    widget->setProperty(FontColorProperty, color);
+namespace {
+// Keeps the colour value on the widget and paints the given palette roles with it in every
+// colour group.
+void SetColorRoles(QWidget* widget, const char* property, TColor color,
+                   std::initializer_list<QPalette::ColorRole> roles) {
+    widget->setProperty(property, color);
     QPalette pal = widget->palette();
     const QColor c = ToQColor(color);
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        pal.setColor(group, QPalette::WindowText, c);
-        pal.setColor(group, QPalette::Text, c);
-        pal.setColor(group, QPalette::ButtonText, c);
-    }
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        for (QPalette::ColorRole role : roles)
+            pal.setColor(group, role, c);
     widget->setPalette(pal);
+}
+} // namespace
+
+void SetFontColor(QWidget* widget, TColor color) {
+    SetColorRoles(widget, FontColorProperty, color,
+                  {QPalette::WindowText, QPalette::Text, QPalette::ButtonText});
 }
 
 TColor FontColorOf(const QWidget* widget) {
@@ -337,15 +345,8 @@ TColor FontColorOf(const QWidget* widget) {
 }
 
 void SetBackgroundColor(QWidget* widget, TColor color) {
-    widget->setProperty(BackColorProperty, color);
-    QPalette pal = widget->palette();
-    const QColor c = ToQColor(color);
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        pal.setColor(group, QPalette::Window, c);
-        pal.setColor(group, QPalette::Base, c);
-        pal.setColor(group, QPalette::Button, c);
-    }
-    widget->setPalette(pal);
+    SetColorRoles(widget, BackColorProperty, color,
+                  {QPalette::Window, QPalette::Base, QPalette::Button});
     widget->setAutoFillBackground(true);
 }
 
