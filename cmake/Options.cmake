@@ -14,3 +14,9 @@ endif()
 
 add_library(tintor_options INTERFACE)
 target_link_libraries(tintor_options INTERFACE tintor_warnings tintor_sanitizers)
+
+# A compiler cache, when one is installed, makes rebuilds of unchanged sources cheap.
+find_program(TINTOR_CCACHE ccache)
+if(TINTOR_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
+    set(CMAKE_CXX_COMPILER_LAUNCHER ${TINTOR_CCACHE})
+endif()
