@@ -1,5 +1,6 @@
 // End-to-end handler benchmarks on the offscreen windows: a click on SHOW, a switch of the
-// display format, a slot Save, and the settings save they share. Boxes are answered by the
+// display format, a slot Save, the settings save they share, and the peak memory of importing
+// a huge bad file. Boxes are answered by the
 // scripted platform; each action includes the repaint it causes.
 #include "colorsave/ColorSaveUnit.h"
 #include "main/MainUnit.h"
@@ -7,9 +8,14 @@
 #include "settings/SettingsFile.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -126,6 +132,53 @@ void BM_SaveSettings(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_SaveSettings)->Name("handler/SaveSettings")->Repetitions(11)->UseRealTime();
+
+// The resident memory figure `key` ("VmRSS:", "VmHWM:") of this process in kB, or -1.
+long StatusKb(const char* key) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind(key, 0) == 0)
+            return std::strtol(line.c_str() + std::strlen(key), nullptr, 10);
+    return -1;
+}
+
+// Imports of a file that is one 40 MB line, which is no colour: the error box shows the
+// line's start. Reported is how far the peak resident memory rises above what the process
+// held before the import (the kernel's peak is reset first; where it cannot be, the figure is
+// the rise above the peak so far, a lower bound).
+void BM_HugeLineImport(benchmark::State& state, QAction* TMainForm::*item, const char* name) {
+    Windows& w = Windows::Get();
+    const QString path = w.dir.filePath(QString::fromLatin1(name));
+    {
+        std::ofstream file(path.toStdString(), std::ios::binary);
+        const std::string block(1 << 20, 'x');
+        for (int i = 0; i < 40; ++i)
+            file << block;
+    }
+    double riseMiB = 0;
+    for (auto _ : state) {
+        std::ofstream("/proc/self/clear_refs") << "5";
+        const long before = std::max(StatusKb("VmRSS:"), 0L);
+        w.platform.fileAnswers.push_back(path);
+        (w.main.get()->*item)->trigger();
+        Windows::Settle();
+        riseMiB = std::max(riseMiB, static_cast<double>(StatusKb("VmHWM:") - before) / 1024.0);
+    }
+    if (w.platform.CallsStartingWith("ShowError: 'xxx").empty())
+        state.SkipWithError("the import did not end in the error box");
+    w.platform.calls.clear();
+    QFile::remove(path);
+    state.counters["peak_rise_MiB"] = riseMiB;
+}
+BENCHMARK_CAPTURE(BM_HugeLineImport, design, &TMainForm::mnuInportDesine, "huge.tdd")
+    ->Name("import/HugeLineDesign")
+    ->Iterations(1)
+    ->Repetitions(3);
+BENCHMARK_CAPTURE(BM_HugeLineImport, colours, &TMainForm::mnuPort, "huge.tud")
+    ->Name("import/HugeLineColours")
+    ->Iterations(1)
+    ->Repetitions(3);
 
 } // namespace
 

@@ -2,8 +2,7 @@
 // and tag, as the window looks before its set-up has read the settings.
 #include "colorsave/ColorSaveUnit.h"
 #include "platform/HintTracker.h"
-
-#include <QIcon>
+#include "platform/Pictures.h"
 
 namespace tintor {
 
@@ -69,7 +68,7 @@ void TColorSaveForm::CreateControls() {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setWindowTitle(U("作成した色の保存と管理"));
-    setWindowIcon(QIcon(":/tintor32.xpm"));
+    setWindowIcon(ProgramIcon());
     setFont(DesignFont(12));
     setFixedSize(303, 267);
     move(444, 257);
@@ -83,9 +82,10 @@ void TColorSaveForm::CreateControls() {
     PageControl1->setUsesScrollButtons(false);
 
     // --- The three group pages ---
-    GroupSheet1 = Named(new QWidget, "GroupSheet1");
-    GroupSheet2 = Named(new QWidget, "GroupSheet2");
-    GroupSheet3 = Named(new QWidget, "GroupSheet3");
+    // Every page is made inside the page control, so its labels are sized in the window's font.
+    GroupSheet1 = Named(new QWidget(PageControl1), "GroupSheet1");
+    GroupSheet2 = Named(new QWidget(PageControl1), "GroupSheet2");
+    GroupSheet3 = Named(new QWidget(PageControl1), "GroupSheet3");
     QWidget* sheets[3] = {GroupSheet1, GroupSheet2, GroupSheet3};
     FlatButton** saves[3] = {&Save1, &Save2, &Save3};
     FlatButton** sets[3] = {&Set1, &Set2, &Set3};
@@ -142,7 +142,7 @@ void TColorSaveForm::CreateControls() {
     }
 
     // --- Option1: the HTML test page and the group names ---
-    TabSheet3 = Named(new QWidget, "TabSheet3");
+    TabSheet3 = Named(new QWidget(PageControl1), "TabSheet3");
     SetHint(TabSheet3, " ");
     GroupBox7 = AddGroupBox(TabSheet3, "GroupBox7", {8, 16, 273, 73}, " Convert  >>  html File ",
                             "保存した色を html ファイルにコンバートします");
@@ -187,7 +187,7 @@ void TColorSaveForm::CreateControls() {
     PageControl1->addTab(TabSheet3, "Option1");
 
     // --- Option2: reset all, window style, the hidden clipboard field ---
-    TabSheet1 = Named(new QWidget, "TabSheet1");
+    TabSheet1 = Named(new QWidget(PageControl1), "TabSheet1");
     SetHint(TabSheet1, " ");
     GroupBox5 = AddGroupBox(TabSheet1, "GroupBox5", {8, 16, 273, 57}, " Default  ", "");
     AddLabel(GroupBox5, 24, 24, "保存した全ての色を初期化");

@@ -3,8 +3,7 @@
 #include "main/MainUnit.h"
 
 #include "main/MakerInfo.h"
-
-#include <QPixmap>
+#include "platform/Pictures.h"
 
 namespace tintor {
 
@@ -50,18 +49,18 @@ void TMainForm::CreateControls() {
     IconImg = new QLabel(this);
     IconImg->setObjectName("IconImg");
     IconImg->setGeometry(8, 5, 16, 16);
-    IconImg->setPixmap(QPixmap(QStringLiteral(":/IconImg.xpm")));
+    IconImg->setPixmap(TitlePicture());
     IconImg->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     SystemPanel = MakePanel(this, "SystemPanel", QRect(144, 5, 65, 17), BtnFace);
     SBSetting = MakeButton(SystemPanel, "SBSetting", QRect(0, 0, 17, 15), QString(),
                            QStringLiteral("設定"));
-    SBSetting->setIcon(QIcon(QStringLiteral(":/SBSetting.xpm")));
+    SBSetting->setIcon(SettingButtonIcon());
     SBSetting->setToolButtonStyle(Qt::ToolButtonIconOnly);
     SBSetting->setIconSize(QSize(16, 16));
     SBMinimize = MakeButton(SystemPanel, "SBMinimize", QRect(19, 0, 17, 15), QString(),
                             QStringLiteral("最小化"));
-    SBMinimize->setIcon(QIcon(QStringLiteral(":/SBMinimize.xpm")));
+    SBMinimize->setIcon(MinimizeButtonIcon());
     SBMinimize->setToolButtonStyle(Qt::ToolButtonIconOnly);
     SBMinimize->setIconSize(QSize(16, 16));
     SBClose = MakeButton(SystemPanel, "SBClose", QRect(38, 0, 17, 15), QStringLiteral("×"),

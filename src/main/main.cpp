@@ -1,15 +1,15 @@
 // TINTOR's program entry: the application, the main window, the saved colours window.
 #include "colorsave/ColorSaveUnit.h"
 #include "main/MainUnit.h"
+#include "platform/FirstPaint.h"
+#include "platform/Pictures.h"
 #include "platform/Platform.h"
 #include "platform/QtPlatform.h"
 #include "platform/QuitSignals.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QSessionManager>
-#include <QTimer>
 #include <memory>
 
 int main(int argc, char** argv) {
@@ -20,10 +20,8 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "xcb");
 
     QApplication app(argc, argv);
-    // The pictures and icons are compiled into the window library.
-    Q_INIT_RESOURCE(resources);
     QApplication::setApplicationName(QStringLiteral("tintor"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/tintor32.xpm")));
+    QApplication::setWindowIcon(tintor::ProgramIcon());
     // The main window ends the program itself, also while the saved colours window is open.
     app.setQuitOnLastWindowClosed(false);
 
@@ -37,10 +35,10 @@ int main(int argc, char** argv) {
     mainForm.Guard([&] { mainForm.FormCreate(); });
     mainForm.show();
 
-    // The saved colours window is built hidden right after the main window has been shown, so
-    // the main window appears without waiting for it.
+    // The saved colours window is built hidden once the main window's first paint is on the
+    // screen, so the main window appears without waiting for it.
     std::unique_ptr<tintor::TColorSaveForm> colorSaveForm;
-    QTimer::singleShot(0, &mainForm, [&] {
+    tintor::AfterFirstPaint(&mainForm, [&] {
         colorSaveForm = std::make_unique<tintor::TColorSaveForm>(mainForm, platform);
         mainForm.SetColorSaveForm(colorSaveForm.get());
         mainForm.Guard([&] { colorSaveForm->FormCreate(); });

@@ -4,6 +4,8 @@
 #include "core/Errors.h"
 #include "platform/Cp932.h"
 
+#include <string_view>
+
 namespace tintor {
 
 QString ErrorBoxText(const std::exception& error) {
@@ -11,10 +13,15 @@ QString ErrorBoxText(const std::exception& error) {
     QByteArray raw;
     if (const auto* convert = dynamic_cast<const EConvertError*>(&error)) {
         // The offending text is code page 932 bytes: decode it for the message. A text from a
-        // file may be any length; the box shows its start.
+        // file may be any length; the box shows its start, and only that much is decoded. A
+        // character takes at most two bytes, so one more than the shown characters' bytes tells
+        // whether the text goes on.
         constexpr qsizetype ShownLength = 200;
-        QString text = FromCp932(convert->Text());
-        if (text.size() > ShownLength) text = text.left(ShownLength) + QStringLiteral("…");
+        const std::string_view bytes = convert->Text();
+        const std::string_view shown = bytes.substr(0, 2 * ShownLength + 2);
+        QString text = FromCp932(shown);
+        if (text.size() > ShownLength || shown.size() < bytes.size())
+            text = text.left(ShownLength) + QStringLiteral("…");
         message = QString::fromStdString(EConvertError::MessageFor(text.toUtf8().toStdString()));
         // The sort test looks at the message's own last byte, which never depends on the text.
         raw = QByteArray::fromStdString(EConvertError::MessageFor(std::string()));

@@ -8,8 +8,8 @@
 #include <functional>
 #include <memory>
 
-class QLocalServer;
 class QLockFile;
+class QSocketNotifier;
 
 namespace tintor {
 
@@ -27,9 +27,12 @@ public:
     void OnActivationRequest(std::function<void()> handler) { activate_ = std::move(handler); }
 
 private:
+    void Accept();
+
     QString name_;
     std::unique_ptr<QLockFile> lock_;
-    QLocalServer* server_ = nullptr;
+    int listenFd_ = -1;
+    QSocketNotifier* notifier_ = nullptr;
     std::function<void()> activate_;
 };
 

@@ -77,6 +77,17 @@ TEST_F(ColorSaveFormTest, WindowHasTheDesignedControls) {
         EXPECT_FALSE(ShowHintOf(control)) << Utf8(control->objectName());
 }
 
+// Labels are sized once, when made; measured in another font than the one they show they come
+// out too high and too wide.
+TEST_F(ColorSaveFormTest, PageLabelsAreSizedInTheFontTheyShow) {
+    Start();
+    for (int i = 0; i < form->PageControl1->count(); ++i)
+        for (QLabel* label : form->PageControl1->widget(i)->findChildren<QLabel*>()) {
+            EXPECT_EQ(label->font(), form->font()) << Utf8(label->text());
+            EXPECT_EQ(label->size(), label->sizeHint()) << Utf8(label->text());
+        }
+}
+
 TEST_F(ColorSaveFormTest, SetUpTakesSlotsAndGroupNamesAsBytes) {
     settings[idx::SlotColor0 + 1] = "clRed";
     settings[idx::SlotName0 + 1] = "#FF0000";

@@ -2,6 +2,8 @@
 // byte lengths and cuts between characters.
 #include "platform/Cp932.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -92,6 +94,39 @@ TEST(Cp932, TruncateNeverSplitsADoubleByteCharacter) {
         EXPECT_EQ(cut, U(c.expected));
         EXPECT_LE(Cp932Length(cut), c.max);
     }
+}
+
+// Plain ASCII is converted without ICU; every byte and character must still convert exactly as
+// ICU's windows-31j does, alone, in an ASCII text and next to a character that needs ICU.
+TEST(Cp932, AsciiConvertsExactlyAsTheIcuConverterDoes) {
+    const std::string kanji = "\x8a\xbf"; // 漢
+    std::string all;
+    for (int b = 0; b < 0x80; ++b) {
+        const std::string byte(1, static_cast<char>(b));
+        all += byte;
+        SCOPED_TRACE(b);
+        QStringDecoder decoder("windows-31j");
+        const QString icu = decoder.decode(QByteArrayView(byte.data(), 1));
+        ASSERT_EQ(icu.size(), 1);
+        EXPECT_EQ(FromCp932(byte), icu);
+        EXPECT_EQ(FromCp932(byte + kanji), icu + U("漢"));
+
+        QStringEncoder encoder("windows-31j");
+        const QString character(QChar(static_cast<char16_t>(b)));
+        const QByteArray icuBytes = encoder.encode(character);
+        bool ok = false;
+        EXPECT_EQ(ToCp932(character, &ok), icuBytes.toStdString());
+        EXPECT_TRUE(ok);
+        EXPECT_EQ(ToCp932(character + U("漢")), icuBytes.toStdString() + kanji);
+        EXPECT_EQ(Cp932Length(character), 1u);
+        EXPECT_TRUE(IsCp932Encodable(character));
+    }
+    QStringDecoder decoder("windows-31j");
+    const QString icuAll = decoder.decode(QByteArrayView(all.data(), 0x80));
+    EXPECT_EQ(FromCp932(all), icuAll);
+    EXPECT_EQ(ToCp932(icuAll), all);
+    // The three control characters windows-31j exchanges, as it exchanges them.
+    EXPECT_EQ(FromCp932("\x1a\x1c\x7f"), QStringView(u"\u001c\u007f\u001a").toString());
 }
 
 } // namespace

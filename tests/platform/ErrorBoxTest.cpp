@@ -41,6 +41,13 @@ TEST(ErrorBoxText, AppendsAFullStopWhenTheLastCharacterSortsAfterIt) {
               "ファイル /tmp/System.tri は開けません.");
 }
 
+std::string Repeat(const std::string& piece, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i)
+        text += piece;
+    return text;
+}
+
 TEST(ErrorBoxText, ConversionErrorShowsTheDecodedText) {
     struct Case {
         std::string bytes;
@@ -53,6 +60,11 @@ TEST(ErrorBoxText, ConversionErrorShowsTheDecodedText) {
         {std::string(200, '7'), "'" + std::string(200, '7') + "' は整数ではありません."},
         // A huge line from a hand-made file shows its start only.
         {std::string(5000, '7'), "'" + std::string(200, '7') + "…' は整数ではありません."},
+        // Double-byte characters around the cut: 200 fit whole, the 201st is cut off.
+        {Repeat("\x8a\xbf", 200), "'" + Repeat("漢", 200) + "' は整数ではありません."},
+        {Repeat("\x8a\xbf", 201), "'" + Repeat("漢", 200) + "…' は整数ではありません."},
+        {Repeat("\x8a\xbf", 3000), "'" + Repeat("漢", 200) + "…' は整数ではありません."},
+        {"a" + Repeat("\x8a\xbf", 200), "'a" + Repeat("漢", 199) + "…' は整数ではありません."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.shown);
