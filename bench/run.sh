@@ -286,7 +286,7 @@ function info(figure, value) {
     printf "%-44s %14s %14s %8s %8s  %s\n", figure, value, "-", "-", "-", "(no target)"
 }
 $1 == "name" {
-    # Counters are columns of their own, named in the header (after the run's context lines).
+    # Counters are columns of their own, named in the header, which follows lines about the run.
     delete column
     for (i = 1; i <= NF; ++i) { h = $i; gsub(/"/, "", h); column[h] = i }
     next
