@@ -70,7 +70,9 @@ constexpr const char* GroupBoxNames[3] = {"GroupBox1", "GroupBox3", "GroupBox4"}
 
 void TColorSaveForm::CreateControls() {
     setObjectName("ColorSaveForm");
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    // A dialog-type window, so window managers keep it with the main window (it is transient for
+    // it) and list the program once in a task bar.
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setWindowTitle(U("作成した色の保存と管理"));
     setWindowIcon(QIcon(":/tintor32.xpm"));

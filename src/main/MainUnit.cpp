@@ -74,8 +74,7 @@ void TMainForm::StartupFailed(const std::exception& error) {
     QString text = ErrorBoxText(error);
     if (!settingsFileMissing_ && !settingsBackup_.Armed()) {
         settingsBackup_.Arm(platform_.SettingsPath());
-        text += QStringLiteral("\nこの設定ファイルは、次に保存する前に同じ場所の "
-                               "System.tri.bak に残します。");
+        text += QStringLiteral("\n元のファイルは次の保存の前に System.tri.bak に残します。");
     }
     platform_.ShowError(text);
 }

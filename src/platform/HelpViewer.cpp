@@ -14,7 +14,10 @@
 namespace tintor {
 
 HelpViewer::HelpViewer(QWidget* parent)
-    : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
+    // A dialog-type window, the only kind X11 window managers take as belonging to another
+    // window: transient for the window that asked for help, it is not listed in a task bar apart.
+    : QWidget(parent, Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
+      browser_(new QTextBrowser(this)) {
     setObjectName("HelpViewer");
     setWindowTitle(QString::fromUtf8(ApplicationTitle) + QStringLiteral(" ヘルプ"));
     auto* layout = new QVBoxLayout(this);

@@ -105,7 +105,8 @@ void SetBackgroundColor(QWidget* widget, TColor color);
 TColor BackgroundColorOf(const QWidget* widget);
 
 // Makes a top-level window transient for its owner's window: window managers then keep it with
-// its owner and list the program once in a task bar.
+// its owner and list the program once in a task bar. Qt passes this on to X11 only for windows
+// of a dialog type (Qt::Dialog, Qt::Tool).
 void SetTransientFor(QWidget* window, QWidget* owner);
 
 // The font the windows use: "ＭＳ Ｐゴシック" first, then IPAPGothic, at the pixel height.
