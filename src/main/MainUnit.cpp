@@ -72,7 +72,9 @@ void TMainForm::FormCreate() {
 
 void TMainForm::StartupFailed(const std::exception& error) {
     QString text = ErrorBoxText(error);
-    if (!settingsFileMissing_ && !settingsBackup_.Armed()) {
+    // Once a run: a later failure must not replace the kept file with one already saved over.
+    if (!settingsFileMissing_ && !settingsKept_) {
+        settingsKept_ = true;
         settingsBackup_.Arm(platform_.SettingsPath());
         text += QStringLiteral("\n元のファイルは次の保存の前に System.tri.bak に残します。");
     }

@@ -185,6 +185,7 @@ private:
     Platform& platform_;
     TColorSaveForm* ColorSaveForm = nullptr;
     bool settingsFileMissing_ = false;
+    bool settingsKept_ = false;
     SettingsBackup settingsBackup_;
     TColor windowColor_ = 0x80000001;
     bool dragging_ = false;
