@@ -2,6 +2,8 @@
 JOBS ?= $(shell nproc)
 WERROR ?= OFF
 CMAKE_FLAGS ?=
+# The nested makes of the CMake build would announce every directory they enter.
+MAKEFLAGS += --no-print-directory
 
 .PHONY: all deps build run test bench fuzz install deb format clean
 

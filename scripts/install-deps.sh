@@ -7,7 +7,7 @@ packages=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-ipafont-gothic
+    fonts-ipafont-gothic qt6-translations-l10n
     xvfb xdotool xclip x11-utils imagemagick libx11-dev libxcb1-dev libxdamage-dev
     clang libclang-rt-14-dev
     desktop-file-utils appstream

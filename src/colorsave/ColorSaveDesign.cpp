@@ -1,8 +1,11 @@
 // The saved colours window's design: every control with its name, place, size, caption, hint
 // and tag, as the window looks before its set-up has read the settings.
 #include "colorsave/ColorSaveUnit.h"
+#include "platform/FontFit.h"
 #include "platform/HintTracker.h"
 #include "platform/Pictures.h"
+
+#include <QShortcut>
 
 namespace tintor {
 
@@ -30,6 +33,8 @@ FlatButton* AddSpeedButton(QWidget* parent, const QString& name, QRect rect, con
     button->setGeometry(rect);
     button->setText(U(caption));
     button->setAutoRaise(true);
+    // Reached with Tab like the push buttons; a click leaves the focus where it was.
+    button->setFocusPolicy(Qt::TabFocus);
     SetHint(button, U(hint));
     SetTag(button, tag);
     return button;
@@ -65,7 +70,9 @@ constexpr const char* GroupBoxNames[3] = {"GroupBox1", "GroupBox3", "GroupBox4"}
 
 void TColorSaveForm::CreateControls() {
     setObjectName("ColorSaveForm");
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    // A dialog-type window, so window managers keep it with the main window (it is transient for
+    // it) and list the program once in a task bar.
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setWindowTitle(U("作成した色の保存と管理"));
     setWindowIcon(ProgramIcon());
@@ -80,6 +87,10 @@ void TColorSaveForm::CreateControls() {
     // Five tabs side by side in the designed width, without scroll arrows.
     PageControl1->tabBar()->setStyleSheet("QTabBar::tab { padding: 2px 5px; }");
     PageControl1->setUsesScrollButtons(false);
+
+    // Slot names are colour codes in a 73-pixel panel: the largest size up to the window's own
+    // at which every code is shown whole inside the bevel.
+    const QFont nameFont = FittedFont(font(), 73 - 2, &WidestColourTexts);
 
     // --- The three group pages ---
     // Every page is made inside the page control, so its labels are sized in the window's font.
@@ -131,6 +142,7 @@ void TColorSaveForm::CreateControls() {
             auto* name = Named(new ColorPanel(box), "ColorName" + slot);
             name->setGeometry(120, top, 73, 20);
             name->SetBevel(ColorPanel::Lowered);
+            name->setFont(nameFont);
             name->SetCaption("none");
             SetTag(name, n);
 
@@ -149,6 +161,8 @@ void TColorSaveForm::CreateControls() {
     cb_html = Named(new QComboBox(GroupBox7), "cb_html");
     cb_html->setEditable(true);
     cb_html->setInsertPolicy(QComboBox::NoInsert);
+    // Only a choice from the list selects a group: typed text is never completed to an item.
+    cb_html->setCompleter(nullptr);
     cb_html->setGeometry(16, 32, 177, 20);
     for (int g = 1; g <= 3; ++g)
         cb_html->addItem("Group" + QString::number(g) + U(" の色を使用する"));
@@ -164,9 +178,15 @@ void TColorSaveForm::CreateControls() {
 
     GroupBox2 = AddGroupBox(TabSheet3, "GroupBox2", {8, 96, 273, 113}, " Neme property ",
                             "作成した色を、3 つのグループに別けて保存することが出来ます");
-    AddLabel(GroupBox2, 16, 32, "Group1 の名前");
-    AddLabel(GroupBox2, 16, 56, "Group2 の名前");
-    AddLabel(GroupBox2, 16, 80, "Group3 の名前");
+    // The captions end a few pixels before the name fields at 96.
+    const QStringList captions = {U("Group1 の名前"), U("Group2 の名前"), U("Group3 の名前")};
+    const QFont captionFont = FittedFont(font(), 96 - 16 - 4, captions);
+    for (int g = 0; g < 3; ++g) {
+        QLabel* caption = AddLabel(GroupBox2, 16, 32 + 24 * g, "");
+        caption->setFont(captionFont);
+        caption->setText(captions[g]);
+        caption->adjustSize();
+    }
     ByteLineEdit** edits[3] = {&NameEdit1, &NameEdit2, &NameEdit3};
     QPushButton** settingButtons[3] = {&ButtonSetting1, &ButtonSetting2, &ButtonSetting3};
     constexpr int editTops[3] = {28, 53, 77};
@@ -227,6 +247,10 @@ void TColorSaveForm::CreateControls() {
                             static_cast<QWidget*>(NameEdit3), static_cast<QWidget*>(Def(3)),
                             static_cast<QWidget*>(Def(4))})
         SetShowHint(widget, true);
+
+    // Escape closes (hides) the window, as its close button does.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     // Mouse moves over the slot controls, the page control's own area and the status bar
     // write the status line.

@@ -117,6 +117,15 @@ void TColorSaveForm::ConnectHandlers() {
 // --- Set-up ---
 
 void TColorSaveForm::FormCreate() {
+    // A bad entry is a failed load of System.tri as well: the main window keeps the file.
+    try {
+        FormCreateSteps();
+    } catch (const std::exception& error) {
+        main_.StartupFailed(error);
+    }
+}
+
+void TColorSaveForm::FormCreateSteps() {
     SettingsArray& settings = main_.Settings;
 
     // 1. The main window's stored style takes effect here.

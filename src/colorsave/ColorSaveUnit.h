@@ -117,6 +117,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void FormCreateSteps();
     void CreateControls(); // design values (ColorSaveDesign.cpp)
     void ConnectHandlers();
     void ApplyGroupName(int g);

@@ -3,6 +3,7 @@
 #include "main/MainUnit.h"
 
 #include "main/MakerInfo.h"
+#include "platform/FontFit.h"
 #include "platform/Pictures.h"
 
 namespace tintor {
@@ -97,8 +98,10 @@ void TMainForm::CreateControls() {
     CopyEdit->setObjectName("CopyEdit");
     CopyEdit->setGeometry(38, 28, 73, 17);
     CopyEdit->setFrame(false);
-    CopyEdit->setFont(DesignFont(13));
     CopyEdit->setTextMargins(0, 0, 0, 0);
+    // The designed 13 pixels cut most colour codes off in a 73-pixel box: the largest size up
+    // to it at which every code is shown whole.
+    CopyEdit->setFont(FittedFont(DesignFont(13), LineEditTextWidth(CopyEdit), &WidestColourTexts));
     CopyEdit->SetAutoSelect(false);
     SetHint(CopyEdit, QStringLiteral("色をテキストで表示、入力します"));
     SetShowHint(CopyEdit, true);

@@ -103,8 +103,6 @@ void TMainForm::CreateMenus() {
     mnuClose = AddItem(PM, "mnuClose", QStringLiteral("TINTOR の終了(&X)"),
                        QStringLiteral("TINTOR を終了します"));
     on(mnuClose, [this] { mnuCloseClick(); });
-    HintTracker::Instance().WatchMenu(PM);
-    HintTracker::Instance().WatchMenu(COLORS1);
 
     PMLabel = new QMenu(this);
     PMLabel->setObjectName("PMLabel");
@@ -166,6 +164,10 @@ void TMainForm::CreateMenus() {
     mnuButtonHelp3 =
         AddItem(PMPaste, "mnuButtonHelp3", QStringLiteral("PASTE ボタンのヘルプ(&H)"), {}, 8);
     on(mnuButtonHelp3, [this] { mnuButtonHelp1Click(mnuButtonHelp3); });
+
+    // Every item of every menu shows its hint (or none) in the status line while highlighted.
+    for (QMenu* menu : {PM, COLORS1, MainPM, PMLabel, PMEdit, PMShow, PMCopy, PMPaste})
+        HintTracker::Instance().WatchMenu(menu);
 
     BindContextMenu(VersionInfoLabel, PMLabel);
     BindContextMenu(CopyEdit, PMEdit);
@@ -331,6 +333,8 @@ void TMainForm::mnuCSFShowClick() {
     const int left = L < S - 450 ? L + W + 20 : L - 330;
     const int top = T >= 1 ? T - 60 : 0;
     ColorSaveForm->move(left, top);
+    // Kept with the main window by the window manager, and not listed in the task bar apart.
+    SetTransientFor(ColorSaveForm, this);
     // Also brings back a window that was minimised with the application.
     ColorSaveForm->showNormal();
     ColorSaveForm->raise();

@@ -6,6 +6,8 @@
 #include "colour/ColorNames.h"
 #include "colour/ColorTextAnalysis.h"
 #include "colour/IntegerText.h"
+#include "main/MainKeyboard.h"
+#include "main/MinimizeTogether.h"
 #include "platform/Cp932.h"
 
 #include <QApplication>
@@ -42,6 +44,8 @@ TMainForm::TMainForm(Platform& platform, QWidget* parent)
     connect(ButtonPaste, &QToolButton::clicked, this, guarded([this] { mnuPasteClick(); }));
     // A click on the version label opens the chooser as a click on the panel does.
     VersionInfoLabel->installEventFilter(this);
+    InstallMainKeyboard(*this);
+    MinimizeTogether(*this, [this]() -> QWidget* { return ColorSaveForm; });
 }
 
 TMainForm::~TMainForm() = default;
@@ -59,6 +63,25 @@ void TMainForm::paintEvent(QPaintEvent*) {
 // --- Creation steps ---
 
 void TMainForm::FormCreate() {
+    try {
+        FormCreateSteps();
+    } catch (const std::exception& error) {
+        StartupFailed(error);
+    }
+}
+
+void TMainForm::StartupFailed(const std::exception& error) {
+    QString text = ErrorBoxText(error);
+    // Once a run: a later failure must not replace the kept file with one already saved over.
+    if (!settingsFileMissing_ && !settingsKept_) {
+        settingsKept_ = true;
+        settingsBackup_.Arm(platform_.SettingsPath());
+        text += QStringLiteral("\n元のファイルは次の保存の前に System.tri.bak に残します。");
+    }
+    platform_.ShowError(text);
+}
+
+void TMainForm::FormCreateSteps() {
     resize(197, 111);
 
     // A missing System.tri is no error: start from the settings the program ships with; the
@@ -66,6 +89,7 @@ void TMainForm::FormCreate() {
     const std::string path = platform_.SettingsPath();
     std::error_code ec;
     const bool missing = !std::filesystem::exists(std::filesystem::path(path), ec) && !ec;
+    settingsFileMissing_ = missing;
     if (missing)
         Settings = FirstSettings();
     else
@@ -323,6 +347,7 @@ void TMainForm::ApplyColorText(const std::string& text) {
 // --- Shared routines ---
 
 void TMainForm::SaveSettings() {
+    settingsBackup_.BeforeSave();
     SaveSettingsFile(platform_.SettingsPath(), Settings);
 }
 

@@ -5,6 +5,7 @@
 #include "colour/ColorValue.h"
 #include "platform/Platform.h"
 #include "platform/Widgets.h"
+#include "settings/SettingsBackup.h"
 #include "settings/SettingsFile.h"
 
 #include <QAction>
@@ -12,6 +13,7 @@
 #include <QMenu>
 #include <QWidget>
 #include <cstdint>
+#include <exception>
 #include <functional>
 
 namespace tintor {
@@ -110,6 +112,9 @@ public:
 
     // --- Start-up and the window (creation, dragging, title-bar buttons, colour chooser) ---
     void FormCreate();
+    // Shows the error that ended a window's creation steps. When System.tri was there, it is
+    // kept as System.tri.bak before the next save replaces it, and the box says so.
+    void StartupFailed(const std::exception& error);
     void FormHitTest(const QPoint& globalPos);
     void SBSettingClick();
     void SBMinimizeClick();
@@ -166,6 +171,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void FormCreateSteps();
     void CreateControls(); // design values (MainDesign.cpp)
     void CreateMenus();    // the seven menus (MainMenus.cpp)
     void ApplyFrame();     // frame panels at their final place
@@ -178,6 +184,9 @@ private:
 
     Platform& platform_;
     TColorSaveForm* ColorSaveForm = nullptr;
+    bool settingsFileMissing_ = false;
+    bool settingsKept_ = false;
+    SettingsBackup settingsBackup_;
     TColor windowColor_ = 0x80000001;
     bool dragging_ = false;
     QPoint dragOffset_;

@@ -1,6 +1,7 @@
 // TINTOR's program entry: the application, the main window, the saved colours window.
 #include "colorsave/ColorSaveUnit.h"
 #include "main/MainUnit.h"
+#include "platform/DisplayCheck.h"
 #include "platform/FirstPaint.h"
 #include "platform/Pictures.h"
 #include "platform/Platform.h"
@@ -10,7 +11,9 @@
 
 #include <QApplication>
 #include <QSessionManager>
+#include <cstdio>
 #include <memory>
+#include <string>
 
 int main(int argc, char** argv) {
     // The window is placed and kept on top by absolute coordinates, which only X11 honours:
@@ -18,6 +21,11 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
+    // Without a display Qt would abort with its own text: say in one line what is missing.
+    if (const std::string missing = tintor::MissingDisplayMessage(argc, argv); !missing.empty()) {
+        std::fprintf(stderr, "%s\n", missing.c_str());
+        return 1;
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tintor"));

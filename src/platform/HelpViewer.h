@@ -22,6 +22,8 @@ signals:
 
 protected:
     void hideEvent(QHideEvent* event) override;
+    // Escape closes the viewer; Alt+Left and Backspace go back, Alt+Right forward.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QTextBrowser* browser_;

@@ -45,7 +45,10 @@ void HintTracker::PointerOver(const QWidget* widget) {
 }
 
 void HintTracker::ActionHovered(const QAction* action) {
-    Update(action ? HintOf(action) : QString());
+    // Written even when it equals the current hint: the status line may show a text of its own
+    // since (a slot number, the status bar's note), which the item's hint replaces.
+    current_ = action ? HintOf(action) : QString();
+    if (handler_) handler_(current_);
 }
 
 void HintTracker::Update(const QString& hint) {

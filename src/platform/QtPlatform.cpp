@@ -3,6 +3,8 @@
 
 #include "platform/HelpViewer.h"
 #include "platform/InstallPaths.h"
+#include "platform/QtSettingsOff.h"
+#include "platform/QtTranslations.h"
 #include "platform/Widgets.h"
 #include "platform/X11KeepAbove.h"
 
@@ -12,6 +14,7 @@
 #include <QCursor>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
@@ -25,10 +28,24 @@ QString Title() {
     return QString::fromUtf8(ApplicationTitle);
 }
 
+// A box with a short text would be narrower than its caption in the window manager's title bar,
+// which then shows only its first letter: keep room for the caption, the window icon and the
+// title bar's buttons.
+void KeepCaptionWhole(QMessageBox& box) {
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    const QFontMetrics metrics(titleFont);
+    const int width = metrics.horizontalAdvance(box.windowTitle()) + 6 * metrics.height() + 24;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 // Message boxes stand above the program's stay-on-top windows and are centred on the screen.
 int RunBox(QMessageBox& box) {
     // Messages may carry file names: never read them as markup.
     box.setTextFormat(Qt::PlainText);
+    KeepCaptionWhole(box);
     box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     box.adjustSize();
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -64,6 +81,10 @@ QString QtNameFilter(const QString& filter) {
 }
 
 QtPlatform::QtPlatform() {
+    // All state is System.tri: Qt's own settings file is never read or written.
+    KeepQtSettingsOff();
+    // Every dialog in Japanese, as the program's own texts are.
+    InstallQtJapanese();
     // The chooser's sixteen custom colours start white every run.
     for (int i = 0; i < QColorDialog::customCount(); ++i)
         QColorDialog::setCustomColor(i, Qt::white);
@@ -161,6 +182,15 @@ void QtPlatform::WinHelp(const QString& helpFile, int command, int data) {
             helpHoldsLowering_ = false;
             RestoreTopMosts();
         });
+    }
+    // The viewer belongs to the window it was asked from (the main window, whose menus hold the
+    // help items), so a task bar lists the program once.
+    if (QWidget* active = QApplication::activeWindow(); active && active != help_) {
+        QWindow* owner = active->windowHandle();
+        while (owner && owner->transientParent())
+            owner = owner->transientParent();
+        help_->winId();
+        if (owner && help_->windowHandle()) help_->windowHandle()->setTransientParent(owner);
     }
     help_->Show(helpFile, command, data);
 }

@@ -11,6 +11,8 @@
 #include <QPalette>
 #include <QValidator>
 #include <QVariant>
+#include <QWindow>
+#include <algorithm>
 
 namespace tintor {
 
@@ -209,6 +211,15 @@ qsizetype FirstLineBreak(const QString& text) {
     return -1;
 }
 
+// Control characters (below 0x20, and 0x7F): a NUL or a line break in a text that is stored as
+// a line of a settings or exchange file would cut or shift the lines after it.
+bool IsControl(QChar c) {
+    return c.unicode() < 0x20 || c.unicode() == 0x7F;
+}
+bool HasControl(const QString& text) {
+    return std::any_of(text.begin(), text.end(), IsControl);
+}
+
 // Keeps the box within its byte limit and on one line: of what an edit inserts, only the part
 // before a line break and within the limit stays, cut between characters; characters code page
 // 932 cannot hold are dropped.
@@ -222,7 +233,7 @@ public:
 
     State validate(QString& input, int& pos) const override {
         if (bypass) return Acceptable;
-        if (FirstLineBreak(input) < 0 && IsCp932Encodable(input) && Cp932Length(input) <= maxBytes_)
+        if (!HasControl(input) && IsCp932Encodable(input) && Cp932Length(input) <= maxBytes_)
             return Acceptable;
         const QString& old = accepted_;
         qsizetype prefix = 0;
@@ -237,12 +248,12 @@ public:
         QString inserted = input.mid(prefix, input.size() - prefix - suffix);
         // A one-line box takes a pasted or dropped text up to its first line break.
         if (const qsizetype brk = FirstLineBreak(inserted); brk >= 0) inserted.truncate(brk);
-        // Drop characters that have no code page 932 form.
+        // Drop control characters and characters that have no code page 932 form.
         QString encodable;
         for (qsizetype i = 0; i < inserted.size();) {
             const qsizetype len = inserted[i].isHighSurrogate() && i + 1 < inserted.size() ? 2 : 1;
             const QString piece = inserted.mid(i, len);
-            if (IsCp932Encodable(piece)) encodable += piece;
+            if (!IsControl(piece[0]) && IsCp932Encodable(piece)) encodable += piece;
             i += len;
         }
         const std::size_t kept = Cp932Length(head) + Cp932Length(tail);
@@ -353,6 +364,14 @@ void SetBackgroundColor(QWidget* widget, TColor color) {
 TColor BackgroundColorOf(const QWidget* widget) {
     const QVariant v = widget->property(BackColorProperty);
     return v.isValid() ? v.toInt() : FromQColor(widget->palette().color(QPalette::Window));
+}
+
+void SetTransientFor(QWidget* window, QWidget* owner) {
+    if (!window || !owner || !owner->windowHandle()) return;
+    window->winId(); // the native window the hint is set on
+    QWindow* ownerWindow = owner->window()->windowHandle();
+    if (window->windowHandle() && window->windowHandle()->transientParent() != ownerWindow)
+        window->windowHandle()->setTransientParent(ownerWindow);
 }
 
 QFont DesignFont(int pixelHeight, bool bold) {

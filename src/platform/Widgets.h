@@ -59,8 +59,9 @@ private:
 };
 
 // A one-line text box that holds at most maxBytes bytes of code page 932 text, for typing,
-// pasting and dropping alike, and on one line: a pasted or dropped text ends at its first line
-// break. A cut never splits a character; characters code page 932 cannot hold are refused.
+// pasting, dropping and input methods alike, and on one line: a pasted or dropped text ends at
+// its first line break. A cut never splits a character; characters code page 932 cannot hold
+// and control characters (below 0x20, and 0x7F) are refused.
 class ByteLineEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -102,6 +103,11 @@ TColor FontColorOf(const QWidget* widget);
 // Sets the background colour of a widget through its palette (autoFillBackground on).
 void SetBackgroundColor(QWidget* widget, TColor color);
 TColor BackgroundColorOf(const QWidget* widget);
+
+// Makes a top-level window transient for its owner's window: window managers then keep it with
+// its owner and list the program once in a task bar. Qt passes this on to X11 only for windows
+// of a dialog type (Qt::Dialog, Qt::Tool).
+void SetTransientFor(QWidget* window, QWidget* owner);
 
 // The font the windows use: "ＭＳ Ｐゴシック" first, then IPAPGothic, at the pixel height.
 QFont DesignFont(int pixelHeight, bool bold = false);
