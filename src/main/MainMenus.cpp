@@ -173,6 +173,7 @@ void TMainForm::CreateMenus() {
     BindContextMenu(ButtonShow, PMShow);
     BindContextMenu(ButtonCTC, PMCopy);
     BindContextMenu(ButtonPaste, PMPaste);
+    CreatePickerItems();
 }
 
 // --- Display format switch ---

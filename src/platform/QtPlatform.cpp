@@ -1,8 +1,10 @@
 // Message boxes, dialogs, clipboard, help and window services on Qt.
 #include "platform/QtPlatform.h"
 
+#include "platform/DesktopPortal.h"
 #include "platform/HelpViewer.h"
 #include "platform/InstallPaths.h"
+#include "platform/ScreenGrab.h"
 #include "platform/Widgets.h"
 #include "platform/X11KeepAbove.h"
 
@@ -220,6 +222,14 @@ std::string QtPlatform::SettingsPath() {
 void QtPlatform::MinimizeApp() {
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->isVisible() && window->windowType() != Qt::Popup) window->showMinimized();
+}
+
+std::vector<ScreenShot> QtPlatform::GrabScreens() {
+    return GrabAllScreens();
+}
+
+PortalAnswer QtPlatform::PortalPickColor() {
+    return PickColorThroughPortal();
 }
 
 } // namespace tintor
