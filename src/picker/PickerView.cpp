@@ -132,13 +132,14 @@ void PickerView::DrawMagnifier(QPainter& painter) const {
         painter.drawLine(cells.left(), y, cells.right(), y);
     }
 
-    // The centre pixel framed black outside, white inside.
-    const QRect centre(cells.x() + half * CellSize, cells.y() + half * CellSize, CellSize,
-                       CellSize);
+    // The centre pixel framed: white on the cell's own border, black around it. An outline of
+    // QRect(x, y, w, h) covers x to x + w.
+    const int cx = cells.x() + half * CellSize;
+    const int cy = cells.y() + half * CellSize;
     painter.setPen(Qt::black);
-    painter.drawRect(centre.adjusted(-2, -2, 1, 1));
+    painter.drawRect(QRect(cx - 1, cy - 1, CellSize + 1, CellSize + 1));
     painter.setPen(Qt::white);
-    painter.drawRect(centre.adjusted(-1, -1, 0, 0));
+    painter.drawRect(QRect(cx, cy, CellSize - 1, CellSize - 1));
 
     // The strip: the colour as a swatch and its code, white on a dark ground.
     const QRect label = LabelRect();
@@ -161,30 +162,42 @@ void PickerView::Follow(QPointF local) {
 }
 
 void PickerView::mouseMoveEvent(QMouseEvent* event) {
-    if (event->position().toPoint() == warpedTo_) return;
-    warpedTo_ = QPoint(-1, -1);
-    Follow(event->position());
+    PointerAt(event->position());
+}
+
+void PickerView::PointerAt(QPointF position) {
+    const QPoint at = position.toPoint();
+    const auto warp = std::find(pendingWarps_.begin(), pendingWarps_.end(), at);
+    if (warp != pendingWarps_.end()) {
+        // Keep it: the toolkit may report the same point twice (an enter and a move).
+        pendingWarps_.erase(pendingWarps_.begin(), warp);
+        return;
+    }
+    pendingWarps_.clear();
+    lastWarp_ = QPoint(-1, -1);
+    Follow(position);
 }
 
 void PickerView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) {
         emit cancelled();
     } else if (event->button() == Qt::LeftButton) {
-        if (event->position().toPoint() != warpedTo_) SetPixel(PixelAt(event->position()));
+        if (event->position().toPoint() != lastWarp_) SetPixel(PixelAt(event->position()));
         emit picked(PixelColor());
     }
 }
 
 void PickerView::enterEvent(QEnterEvent* event) {
-    Follow(event->position());
+    PointerAt(event->position());
 }
 
 void PickerView::MoveBy(int dx, int dy) {
     SetPixel(pixel_ + QPoint(dx, dy));
     // The pointer goes along, to the logical point inside the pixel.
     const QPointF p = PointOf(pixel_);
-    warpedTo_ = QPoint(static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y())));
-    QCursor::setPos(mapToGlobal(warpedTo_));
+    lastWarp_ = QPoint(static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y())));
+    if (pendingWarps_.size() < 64) pendingWarps_.push_back(lastWarp_);
+    QCursor::setPos(mapToGlobal(lastWarp_));
 }
 
 void PickerView::keyPressEvent(QKeyEvent* event) {

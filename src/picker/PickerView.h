@@ -10,6 +10,7 @@
 #include <QRect>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 namespace tintor {
 
@@ -68,15 +69,19 @@ private:
     QPointF PointOf(QPoint pixel) const;
     void MoveBy(int dx, int dy);
     void Follow(QPointF local);
+    // The pointer was reported at a point: follow it, unless a key move put it there.
+    void PointerAt(QPointF position);
     void DrawMagnifier(QPainter& painter) const;
 
     ScreenShot shot_;
     std::function<QString(TColor)> codeText_;
     QPoint pixel_;
     bool active_ = false;
-    // Where the last key move put the pointer: the move event it causes keeps the key's pixel
-    // (at a fractional scale the pointer's logical point maps back to a neighbouring pixel).
-    QPoint warpedTo_{-1, -1};
+    // Where key moves put the pointer and the move events are still to come: those events keep
+    // the keys' pixel (at scale 2 or 1.5 the pointer's logical point maps back to a
+    // neighbouring pixel). The last one also keeps it for a click that follows.
+    std::vector<QPoint> pendingWarps_;
+    QPoint lastWarp_{-1, -1};
 };
 
 } // namespace tintor
