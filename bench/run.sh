@@ -151,6 +151,8 @@ END {
         } else if (name == "handler/SaveSettings") {
             row("SaveSettings median (wall)", human(real[name]), "200 us", real[name] / 2e5, "1.00")
             info("  SaveSettings median (CPU)", human(cpu[name]))
+        } else if (name ~ /^picker\//) {
+            info(name " (wall, cold)", human(real[name]))
         } else if (name == "core/SaveSettingsFile") {
             info("SaveSettingsFile median (wall)", human(real[name]))
         } else {
