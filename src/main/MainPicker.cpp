@@ -5,7 +5,31 @@
 #include "colour/IntegerText.h"
 #include "picker/ScreenPicker.h"
 
+#include <QKeyEvent>
+
 namespace tintor {
+
+namespace {
+// The text box takes Ctrl+E for "end of line" under X11's key bindings; it lets the picker's
+// key through, so the window's shortcut gets it.
+class PickKeyPassage : public QObject {
+public:
+    PickKeyPassage(QAction* item, QObject* parent) : QObject(parent), item_(item) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride &&
+            QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination()) == item_->shortcut()) {
+            event->ignore();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QAction* item_;
+};
+} // namespace
 
 void TMainForm::CreatePickerItems() {
     mnuPickScreenColor = new QAction(QStringLiteral("画面から色を拾う(&E)"), this);
@@ -15,6 +39,7 @@ void TMainForm::CreatePickerItems() {
     mnuPickScreenColor->setShortcutContext(Qt::WindowShortcut);
     // The key works while the main window is active, its menus closed.
     addAction(mnuPickScreenColor);
+    CopyEdit->installEventFilter(new PickKeyPassage(mnuPickScreenColor, this));
     connect(mnuPickScreenColor, &QAction::triggered, this,
             [this] { Guard([this] { mnuPickScreenColorClick(); }); });
 
