@@ -313,6 +313,8 @@ END {
             # The data flush before the rename waits for the disk off the CPU.
             row("SaveSettings median (CPU)", human(cpu[name]), "200 us", cpu[name] / 2e5, "1.00")
             info("  SaveSettings median (wall)", human(real[name]))
+        } else if (name ~ /^picker\//) {
+            info(name " (wall, cold)", human(real[name]))
         } else if (name == "core/SaveSettingsFile") {
             info("SaveSettingsFile median (wall)", human(real[name]))
         } else if (name ~ /^import\//) {

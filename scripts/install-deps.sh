@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-gothic qt6-translations-l10n
+    dbus-daemon
     xvfb xdotool xclip x11-utils imagemagick libx11-dev libxcb1-dev libxdamage-dev
     clang libclang-rt-14-dev
     desktop-file-utils appstream

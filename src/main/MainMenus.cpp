@@ -175,6 +175,7 @@ void TMainForm::CreateMenus() {
     BindContextMenu(ButtonShow, PMShow);
     BindContextMenu(ButtonCTC, PMCopy);
     BindContextMenu(ButtonPaste, PMPaste);
+    CreatePickerItems();
 }
 
 // --- Display format switch ---

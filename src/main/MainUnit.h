@@ -101,6 +101,7 @@ public:
     QAction* mnuButtonHelp2 = nullptr;
     QAction* mnuPBColor = nullptr;
     QAction* mnuButtonHelp3 = nullptr;
+    QAction* mnuPickScreenColor = nullptr; // in PM and MainPM, key Ctrl+E
 
     // The shared file dialogs remember the name last chosen in each.
     QString ODFileName;
@@ -152,6 +153,7 @@ public:
     void mnuPasteClick();
     void mnuCSFShowClick();
     void mnuPortClick(QObject* sender);
+    void mnuPickScreenColorClick(); // MainPicker.cpp
 
     // --- Shared routines ---
     void SaveSettings();
@@ -175,6 +177,8 @@ private:
     void CreateControls(); // design values (MainDesign.cpp)
     void CreateMenus();    // the seven menus (MainMenus.cpp)
     void ApplyFrame();     // frame panels at their final place
+    // The screen picker's item in two menus and its key (MainPicker.cpp).
+    void CreatePickerItems();
     // An appearance item: chooser, then one property and one settings entry.
     void ChooseAppearanceColor(int index, const std::function<void(TColor)>& apply);
     // Typed command words; returns whether the text was one (MainCommands.cpp).

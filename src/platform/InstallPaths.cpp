@@ -45,6 +45,18 @@ std::string ResolveSettingsPath(const std::string& exeDir, const std::string& co
     return own.string();
 }
 
+std::string SettingsPathToRead(const std::string& exeDir, const std::string& configHome) {
+    const fs::path beside = fs::path(exeDir) / "System.tri";
+    if (IsFile(beside) && ::access(beside.c_str(), W_OK) == 0 &&
+        ::access(exeDir.c_str(), W_OK) == 0)
+        return beside.string();
+    const fs::path own = fs::path(configHome) / "tintor" / "System.tri";
+    if (IsFile(own)) return own.string();
+    const fs::path templ = fs::path(exeDir) / ".." / "share" / "tintor" / "System.tri";
+    if (IsFile(templ)) return templ.lexically_normal().string();
+    return {};
+}
+
 std::string ConfigHome() {
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/') return xdg;
     if (const char* home = std::getenv("HOME"); home && *home)

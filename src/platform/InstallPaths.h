@@ -15,6 +15,11 @@ std::string FindDataFile(const std::string& exeDir, const std::string& name);
 // when there is one) on first use.
 std::string ResolveSettingsPath(const std::string& exeDir, const std::string& configHome);
 
+// The System.tri a reader without a window should read, without creating anything: the one
+// ResolveSettingsPath would give if it exists, else the installed template; empty when there
+// is none.
+std::string SettingsPathToRead(const std::string& exeDir, const std::string& configHome);
+
 // $XDG_CONFIG_HOME, or ~/.config.
 std::string ConfigHome();
 

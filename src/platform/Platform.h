@@ -4,6 +4,7 @@
 #pragma once
 
 #include "colour/ColorValue.h"
+#include "platform/ScreenSources.h"
 
 #include <QPoint>
 #include <QSize>
@@ -78,6 +79,12 @@ public:
     virtual std::string SettingsPath() = 0;
     // Minimise the whole application.
     virtual void MinimizeApp() = 0;
+
+    // The screen colour picker's sources. GrabScreens freezes every screen at its device
+    // pixels; it returns nothing where the screen cannot be read (a Wayland session).
+    virtual std::vector<ScreenShot> GrabScreens() = 0;
+    // Runs the desktop portal's colour picker and waits for its answer.
+    virtual PortalAnswer PortalPickColor() = 0;
 };
 
 // Runs a handler; an error escaping it is shown in the error box and the program goes on.

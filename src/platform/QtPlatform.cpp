@@ -1,10 +1,12 @@
 // Message boxes, dialogs, clipboard, help and window services on Qt.
 #include "platform/QtPlatform.h"
 
+#include "platform/DesktopPortal.h"
 #include "platform/HelpViewer.h"
 #include "platform/InstallPaths.h"
 #include "platform/QtSettingsOff.h"
 #include "platform/QtTranslations.h"
+#include "platform/ScreenGrab.h"
 #include "platform/Widgets.h"
 #include "platform/X11KeepAbove.h"
 
@@ -250,6 +252,14 @@ std::string QtPlatform::SettingsPath() {
 void QtPlatform::MinimizeApp() {
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->isVisible() && window->windowType() != Qt::Popup) window->showMinimized();
+}
+
+std::vector<ScreenShot> QtPlatform::GrabScreens() {
+    return GrabAllScreens();
+}
+
+PortalAnswer QtPlatform::PortalPickColor() {
+    return PickColorThroughPortal();
 }
 
 } // namespace tintor

@@ -39,6 +39,8 @@ public:
     std::string ExeDir() override;
     std::string SettingsPath() override;
     void MinimizeApp() override;
+    std::vector<ScreenShot> GrabScreens() override;
+    PortalAnswer PortalPickColor() override;
 
 private:
     TColor lastColor_ = 0x00000000;

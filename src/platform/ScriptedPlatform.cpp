@@ -103,6 +103,19 @@ void ScriptedPlatform::MinimizeApp() {
     Record("MinimizeApp");
 }
 
+std::vector<ScreenShot> ScriptedPlatform::GrabScreens() {
+    Record("GrabScreens");
+    return screenShots;
+}
+
+PortalAnswer ScriptedPlatform::PortalPickColor() {
+    Record("PortalPickColor");
+    if (portalAnswers.empty()) return {PortalAnswer::Failed, 0, QStringLiteral("no portal")};
+    const PortalAnswer answer = portalAnswers.front();
+    portalAnswers.pop_front();
+    return answer;
+}
+
 std::vector<std::string> ScriptedPlatform::CallsStartingWith(const std::string& prefix) const {
     std::vector<std::string> found;
     for (const auto& call : calls)

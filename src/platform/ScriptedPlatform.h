@@ -16,7 +16,7 @@ public:
     // "ChooseColor", "OpenFileDialog[<filter>|<ext>]", "SaveFileDialog[...]",
     // "SetClipboardText: <text>", "ClipboardText", "WinHelp[<file>] <command> <data>",
     // "ShellOpen: <address>", "NormalizeTopMosts", "RestoreTopMosts",
-    // "SetStayOnTop: <objectName> 1|0", "MinimizeApp".
+    // "SetStayOnTop: <objectName> 1|0", "MinimizeApp", "GrabScreens", "PortalPickColor".
     std::vector<std::string> calls;
 
     // Scripted answers, consumed front first. When a queue is empty: chooser cancels,
@@ -24,6 +24,10 @@ public:
     std::deque<std::optional<TColor>> colorAnswers;
     std::deque<std::optional<QString>> fileAnswers; // nothing = cancel
     std::deque<int> messageBoxAnswers;
+    // The screens GrabScreens returns (none: the screen cannot be read), and the portal's
+    // answers (when empty: no portal).
+    std::vector<ScreenShot> screenShots;
+    std::deque<PortalAnswer> portalAnswers;
 
     // State a test may set or read.
     std::optional<QString> clipboard;
@@ -54,6 +58,8 @@ public:
     std::string ExeDir() override { return exeDir; }
     std::string SettingsPath() override { return settingsPath; }
     void MinimizeApp() override;
+    std::vector<ScreenShot> GrabScreens() override;
+    PortalAnswer PortalPickColor() override;
 
     // The recorded calls that start with prefix.
     std::vector<std::string> CallsStartingWith(const std::string& prefix) const;
