@@ -78,6 +78,9 @@ public:
     QAction* mnuExportColor = nullptr;
     QAction* mnuInportDesine = nullptr;
     QAction* mnuExportDesine = nullptr;
+    QAction* mnuExportPalette = nullptr;
+    QAction* mnuImportPalette = nullptr;
+    QAction* mnuExportCss = nullptr;
     QAction* mnuWindowPos = nullptr;
     QAction* mnuHelp = nullptr;
     QAction* mnuAbout = nullptr;
@@ -147,6 +150,8 @@ public:
     void mnuPasteClick();
     void mnuCSFShowClick();
     void mnuPortClick(QObject* sender);
+    // GIMP palette export (tag 0) and import (1), CSS export (2) (MainPalette.cpp).
+    void mnuPaletteClick(QObject* sender);
 
     // --- Shared routines ---
     void SaveSettings();
@@ -169,6 +174,8 @@ private:
     void CreateControls(); // design values (MainDesign.cpp)
     void CreateMenus();    // the seven menus (MainMenus.cpp)
     void ApplyFrame();     // frame panels at their final place
+    // The palette items at the end of COLORS1 (MainPalette.cpp).
+    void AddPaletteItems();
     // An appearance item: chooser, then one property and one settings entry.
     void ChooseAppearanceColor(int index, const std::function<void(TColor)>& apply);
     // Typed command words; returns whether the text was one (MainCommands.cpp).
