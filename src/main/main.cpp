@@ -1,4 +1,5 @@
 // TINTOR's program entry: the application, the main window, the saved colours window.
+#include "cli/CommandLine.h"
 #include "colorsave/ColorSaveUnit.h"
 #include "main/MainUnit.h"
 #include "platform/Platform.h"
@@ -13,6 +14,9 @@
 #include <memory>
 
 int main(int argc, char** argv) {
+    // A command-line call never loads the window system.
+    if (tintor::IsCommandLineCall(argc, argv)) return tintor::RunCommandLine(argc, argv);
+
     // The window is placed and kept on top by absolute coordinates, which only X11 honours:
     // on a Wayland session run through XWayland unless the user chose a platform.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
