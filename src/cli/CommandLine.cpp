@@ -85,6 +85,11 @@ const char* HelpText =
 
 // The colour of a command-line text, or the message SHOW would give for it.
 ColorArgument ReadColor(const QString& text) {
+    // Plain ASCII is the same in code page 932; the codec (and its data) is not even loaded.
+    bool ascii = true;
+    for (QChar c : text)
+        ascii = ascii && c.unicode() < 0x80;
+    if (ascii) return ReadColorArgument(text.toLatin1().toStdString());
     bool encodable = false;
     const std::string bytes = ToCp932(text, &encodable);
     if (!encodable) return {std::nullopt, std::string(ReadColorArgument("").message)};

@@ -26,7 +26,12 @@ std::string CutCp932(std::string_view bytes, std::size_t maxBytes) {
 }
 
 std::string SaveNameText(int format, TColor color) {
-    if (format == FormatVb) return "&" + ColorToVbText(color) + "&";
+    if (format == FormatVb) {
+        // One more "&" at each end, so the name panel shows the plain Visual Basic text.
+        std::string wrapped(1, '&');
+        wrapped.append(ColorToVbText(color)).push_back('&');
+        return wrapped;
+    }
     return FormatColorText(format, color).value_or(ColorToHtmlText(color));
 }
 
