@@ -29,6 +29,7 @@ bench: deps
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTINTOR_TESTS=OFF -DTINTOR_BENCH=ON >/dev/null
 	@cmake --build build-bench -j $(JOBS)
 	@bash bench/run.sh build-bench
+	@bash bench/cli_bench.sh build-bench
 
 fuzz: deps
 	@bash fuzz/run.sh $(or $(SECONDS_EACH),60)

@@ -53,6 +53,7 @@ TColorSaveForm::TColorSaveForm(TMainForm& main, Platform& platform, QWidget* par
     : QWidget(parent), main_(main), platform_(platform) {
     CreateControls();
     ConnectHandlers();
+    AddContrastCheck();
 }
 
 TColorSaveForm::~TColorSaveForm() = default;

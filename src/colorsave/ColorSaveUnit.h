@@ -23,6 +23,7 @@
 namespace tintor {
 
 class TMainForm;
+class ContrastView;
 
 class TColorSaveForm : public QWidget {
     Q_OBJECT
@@ -131,6 +132,10 @@ private:
     static QString GroupItemText(const std::string& name);
     // The combo box's selected item, or -1 after the user has typed into its text.
     int SelectedHtmlItem() const;
+    // The contrast figures of the HTML page box (ContrastView.cpp).
+    void AddContrastCheck();
+    void UpdateContrastCheck();
+    ContrastView* contrastView_ = nullptr;
 
     TMainForm& main_;
     Platform& platform_;

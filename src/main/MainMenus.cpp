@@ -85,6 +85,7 @@ void TMainForm::CreateMenus() {
                 QStringLiteral("自分でデザインした画面データをエクスポートします"), 3);
     for (QAction* item : {mnuPort, mnuExportColor, mnuInportDesine, mnuExportDesine})
         on(item, [this, item] { mnuPortClick(item); });
+    AddPaletteItems();
 
     mnuWindowPos = AddItem(PM, "mnuWindowPos", QStringLiteral("常に手前に表示(&W)"),
                            QStringLiteral("メイン画面を常に手前に表示させます"));

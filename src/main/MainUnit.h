@@ -80,6 +80,9 @@ public:
     QAction* mnuExportColor = nullptr;
     QAction* mnuInportDesine = nullptr;
     QAction* mnuExportDesine = nullptr;
+    QAction* mnuExportPalette = nullptr;
+    QAction* mnuImportPalette = nullptr;
+    QAction* mnuExportCss = nullptr;
     QAction* mnuWindowPos = nullptr;
     QAction* mnuHelp = nullptr;
     QAction* mnuAbout = nullptr;
@@ -154,6 +157,8 @@ public:
     void mnuCSFShowClick();
     void mnuPortClick(QObject* sender);
     void mnuPickScreenColorClick(); // MainPicker.cpp
+    // GIMP palette export (tag 0) and import (1), CSS export (2) (MainPalette.cpp).
+    void mnuPaletteClick(QObject* sender);
 
     // --- Shared routines ---
     void SaveSettings();
@@ -179,6 +184,8 @@ private:
     void ApplyFrame();     // frame panels at their final place
     // The screen picker's item in two menus and its key (MainPicker.cpp).
     void CreatePickerItems();
+    // The palette items at the end of COLORS1 (MainPalette.cpp).
+    void AddPaletteItems();
     // An appearance item: chooser, then one property and one settings entry.
     void ChooseAppearanceColor(int index, const std::function<void(TColor)>& apply);
     // Typed command words; returns whether the text was one (MainCommands.cpp).

@@ -1,7 +1,7 @@
 // TINTOR's program entry: the application, the main window, the saved colours window.
+#include "cli/CommandLine.h"
 #include "colorsave/ColorSaveUnit.h"
 #include "main/MainUnit.h"
-#include "picker/PickCommand.h"
 #include "platform/DisplayCheck.h"
 #include "platform/FirstPaint.h"
 #include "platform/Pictures.h"
@@ -15,12 +15,10 @@
 #include <cstdio>
 #include <memory>
 #include <string>
-#include <string_view>
 
 int main(int argc, char** argv) {
-    // The command-line picker runs on its own: no main window and no single-copy lock.
-    if (argc > 1 && std::string_view(argv[1]) == "--pick")
-        return tintor::RunPickCommand(argc, argv);
+    // A command-line call never loads the window system.
+    if (tintor::IsCommandLineCall(argc, argv)) return tintor::RunCommandLine(argc, argv);
 
     // The window is placed and kept on top by absolute coordinates, which only X11 honours:
     // on a Wayland session run through XWayland unless the user chose a platform.

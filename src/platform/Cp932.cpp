@@ -106,6 +106,23 @@ std::string ToCp932(const QString& text, bool* ok) {
     return result;
 }
 
+std::string ToCp932Replacing(const QString& text) {
+    QStringEncoder encoder(CodecName);
+    QByteArray bytes = encoder.encode(text);
+    if (!encoder.hasError()) return bytes.toStdString();
+    std::string result;
+    ForEachCodePoint(text, [&](QStringView piece) {
+        QStringEncoder one(CodecName);
+        const QByteArray part = one.encode(piece);
+        if (one.hasError())
+            result += '?';
+        else
+            result.append(part.constData(), static_cast<std::size_t>(part.size()));
+        return true;
+    });
+    return result;
+}
+
 bool IsCp932Encodable(const QString& text) {
     if (IsAscii(text)) return true;
     QStringEncoder encoder(CodecName);

@@ -153,8 +153,10 @@ bool ShowHintOf(const QObject* object) {
 ColorPanel::ColorPanel(QWidget* parent) : QWidget(parent) {}
 
 void ColorPanel::SetColor(TColor color) {
+    const bool changed = color != color_;
     color_ = color;
     update();
+    if (changed) emit colorChanged();
 }
 
 void ColorPanel::SetCaption(const std::string& bytes) {

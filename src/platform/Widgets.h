@@ -46,6 +46,8 @@ public:
 
 signals:
     void clicked();
+    // The colour value changed (by SetColor).
+    void colorChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -31,6 +31,7 @@ public:
     explicit Descriptor(int fd) : fd_(fd) {}
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
+    Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
     ~Descriptor() { Close(); }
     int Get() const { return fd_; }
     bool Valid() const { return fd_ >= 0; }
@@ -113,6 +114,16 @@ void WriteAll(int fd, const std::string& text) {
     }
 }
 
+// Opens a file for reading, or EFOpenError. O_NONBLOCK keeps a FIFO without a writer from
+// hanging the open; reads block again afterwards.
+Descriptor OpenForReading(const std::string& path, struct stat& st) {
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (!fd.Valid() || ::fstat(fd.Get(), &st) != 0 || S_ISDIR(st.st_mode)) throw EFOpenError(path);
+    const int flags = ::fcntl(fd.Get(), F_GETFL);
+    if (flags >= 0) ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK);
+    return fd;
+}
+
 } // namespace
 
 std::vector<std::string> LoadTextLines(const std::string& path) {
@@ -120,12 +131,8 @@ std::vector<std::string> LoadTextLines(const std::string& path) {
 }
 
 std::vector<std::string> LoadTextLines(const std::string& path, std::size_t maxLines) {
-    // O_NONBLOCK keeps a FIFO without a writer from hanging the open; reads block again below.
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     struct stat st {};
-    if (!fd.Valid() || ::fstat(fd.Get(), &st) != 0 || S_ISDIR(st.st_mode)) throw EFOpenError(path);
-    const int flags = ::fcntl(fd.Get(), F_GETFL);
-    if (flags >= 0) ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK);
+    Descriptor fd = OpenForReading(path, st);
 
     // Read in pieces and split as we go, so the file's bytes are held once, as lines.
     std::size_t remaining = S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) : 0;
@@ -144,7 +151,31 @@ std::vector<std::string> LoadTextLines(const std::string& path, std::size_t maxL
     return splitter.Finish();
 }
 
+std::optional<std::string> LoadFileBytes(const std::string& path, std::size_t maxBytes) {
+    struct stat st {};
+    Descriptor fd = OpenForReading(path, st);
+    if (S_ISREG(st.st_mode) && static_cast<std::uint64_t>(st.st_size) > maxBytes)
+        return std::nullopt;
+    std::string bytes;
+    std::unique_ptr<char[]> buffer(new char[ReadPieceSize]);
+    for (;;) {
+        // Reads one byte past the limit at most, also from a file that grows or has no size.
+        const std::size_t want = std::min(ReadPieceSize, maxBytes + 1 - bytes.size());
+        const ssize_t count = ::read(fd.Get(), buffer.get(), want);
+        if (count < 0 && errno == EINTR) continue;
+        if (count < 0) throw EFOpenError(path);
+        if (count == 0) break;
+        bytes.append(buffer.get(), static_cast<std::size_t>(count));
+        if (bytes.size() > maxBytes) return std::nullopt;
+    }
+    return bytes;
+}
+
 void SaveTextLines(const std::string& path, const std::vector<std::string>& lines) {
+    SaveFileBytes(path, JoinTextLines(lines));
+}
+
+void SaveFileBytes(const std::string& path, const std::string& text) {
     const std::string target = ResolvedTarget(path);
     const std::size_t slash = target.rfind('/');
     const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
@@ -157,8 +188,6 @@ void SaveTextLines(const std::string& path, const std::vector<std::string>& line
     if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0 &&
         (errno == EACCES || errno == EPERM || errno == EROFS))
         throw EFCreateError(path);
-
-    const std::string text = JoinTextLines(lines);
 
     TempFile temp;
     const std::string prefix = target.substr(0, slash + 1) + "." + base + ".";

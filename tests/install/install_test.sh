@@ -13,7 +13,8 @@ cmake --install "$build_dir" --prefix "$prefix" >/dev/null
 for f in bin/tintor share/tintor/TintHelp.hlp share/tintor/System.tri \
          share/applications/tintor.desktop share/metainfo/io.github.tintor.metainfo.xml \
          share/icons/hicolor/16x16/apps/tintor.png share/icons/hicolor/32x32/apps/tintor.png \
-         share/icons/hicolor/48x48/apps/tintor.png share/icons/hicolor/scalable/apps/tintor.svg; do
+         share/icons/hicolor/48x48/apps/tintor.png share/icons/hicolor/scalable/apps/tintor.svg \
+         share/man/man1/tintor.1; do
     [ -f "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
 done
 
@@ -33,4 +34,14 @@ done
 kill "$pid" 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
 cmp "$home/.config/tintor/System.tri" "$prefix/share/tintor/System.tri"
+
+# The command line of the installed program with another fresh home and no display: the export
+# reads the installed template and creates no settings of its own.
+home2=$work/home2
+mkdir -p "$home2"
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME=$home2 XDG_CONFIG_HOME= \
+    XDG_RUNTIME_DIR=$work ASAN_OPTIONS=detect_leaks=0 \
+    "$prefix/bin/tintor" --export-palette "$work/template.gpl"
+[ "$(head -n 1 "$work/template.gpl")" = "GIMP Palette" ]
+[ ! -e "$home2/.config/tintor" ] || { echo "the export created settings"; exit 1; }
 echo "install test passed"
