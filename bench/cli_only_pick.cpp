@@ -3,6 +3,8 @@
 
 namespace tintor {
 
-int RunPickHook(int&, char**) { return ExitFailed; }
+int RunPickHook(int&, char**) {
+    return ExitFailed;
+}
 
 } // namespace tintor

@@ -4,6 +4,8 @@
 
 namespace tintor {
 
-int RunPickHook(int& argc, char** argv) { return RunPickCommand(argc, argv); }
+int RunPickHook(int& argc, char** argv) {
+    return RunPickCommand(argc, argv);
+}
 
 } // namespace tintor
